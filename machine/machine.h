@@ -1,0 +1,28 @@
+// A machine record with its companion: the host objects that the record only
+// has 4-byte or opaque slots for (the keyboard lock, the bound library, the
+// trace stream). The companion sits right after the record in one block, so
+// any code holding the record pointer reaches it without a lookup.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <mutex>
+
+#include "cpu/record.h"
+
+struct MachineHost {
+    std::mutex keyboardLock;  // guards ToucheLue and ScanClavier
+    void* library = nullptr;  // dlopen handle of the bound model library
+    std::FILE* trace = nullptr;
+};
+
+struct Machine {
+    LH5801 record{};  // first member: its address is the Machine's address
+    MachineHost host;
+};
+
+// A machine with its record zero-filled, as at the program's start.
+std::unique_ptr<Machine> NewMachine();
+
+// Every LH5801 the program steps lives inside a Machine made by NewMachine.
+inline MachineHost& HostOf(LH5801* m) { return reinterpret_cast<Machine*>(m)->host; }
