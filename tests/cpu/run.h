@@ -65,7 +65,7 @@ protected:
 
 // "C1 Z0 H1 V0": the four arithmetic flags in one comparable text.
 inline std::string FlagText(const LH5801& m) {
-    char text[16];
+    char text[32];
     std::snprintf(text, sizeof text, "C%u Z%u H%u V%u", m.C, m.Z, m.H, m.V);
     return text;
 }
