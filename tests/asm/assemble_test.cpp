@@ -91,6 +91,7 @@ TEST(Data, DbDwDsAndOrg) {
     EXPECT_EQ(Assembled("DS 2, &AA\nDS 0"), (Bytes{0xAA, 0xAA}));
     // ORG gaps are filled, the image starts at the lowest address written
     EXPECT_EQ(Assembled("ORG &4002\nDB 2\nORG &4000\nDB 0"), (Bytes{0, 0xFF, 2}));
+    EXPECT_EQ(Assembled("base EQU 2\nsize = base*2\n  ORG base\n  DS size\n  DB 1"), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 1}));
     EXPECT_EQ(Assembled("; nothing"), Bytes{});
 }
 
