@@ -90,27 +90,34 @@ void Canvas::Brush(Rect r, int strength256, uint32_t seed) {
     }
 }
 
-int TextPixelWidth(std::string_view text, int scale, bool bold, FontCut cut) {
-    int width = 0;
-    for (char c : text) width += (GlyphOf(c, cut).width + (bold ? 1 : 0)) * scale + scale;
-    return width > 0 ? width - scale : 0;
+namespace {
+
+int Advance(const Glyph& g, const TextStyle& style) {
+    return (g.width + (style.bold ? 1 : 0) + 1) * style.scale + style.tracking;
 }
 
-void Canvas::Text(int x, int y, std::string_view text, Rgb c, int scale, bool bold, FontCut cut) {
+}  // namespace
+
+int TextPixelWidth(std::string_view text, const TextStyle& style) {
+    int width = 0;
+    for (char c : text) width += Advance(GlyphOf(c, style.cut), style);
+    return width > 0 ? width - style.scale - style.tracking : 0;
+}
+
+void Canvas::Text(int x, int y, std::string_view text, Rgb c, const TextStyle& style) {
+    const int s = style.scale;
     for (char ch : text) {
-        const Glyph& g = GlyphOf(ch, cut);
+        const Glyph& g = GlyphOf(ch, style.cut);
         for (int row = 0; row < kGlyphHeight && g.width > 0; ++row)
-            for (int col = 0; col < g.width; ++col) {
-                if (g.rows[row][col] != '#') continue;
-                FillRect({x + col * scale, y + row * scale, scale * (bold ? 2 : 1), scale}, c);
-            }
-        x += (g.width + (bold ? 1 : 0)) * scale + scale;
+            for (int col = 0; col < g.width; ++col)
+                if (g.rows[row][col] == '#') FillRect({x + col * s, y + row * s, s * (style.bold ? 2 : 1), s}, c);
+        x += Advance(g, style);
     }
 }
 
-void Canvas::TextCentred(Rect r, std::string_view text, Rgb c, int scale, bool bold, FontCut cut) {
-    const int w = TextPixelWidth(text, scale, bold, cut), h = TextPixelHeight(scale);
-    Text(r.x + (r.width - w) / 2, r.y + (r.height - h) / 2, text, c, scale, bold, cut);
+void Canvas::TextCentred(Rect r, std::string_view text, Rgb c, const TextStyle& style) {
+    const int w = TextPixelWidth(text, style), h = TextPixelHeight(style);
+    Text(r.x + (r.width - w) / 2, r.y + (r.height - h) / 2, text, c, style);
 }
 
 std::vector<uint8_t> Canvas::Bgr() const {

@@ -11,6 +11,13 @@
 
 using Rgb = uint32_t;  // 0xRRGGBB
 
+struct TextStyle {
+    int scale = 1;     // each font pixel drawn as scale x scale
+    bool bold = false;  // a second column on every stroke
+    FontCut cut = FontCut::Regular;
+    int tracking = 0;  // extra pixels between glyphs
+};
+
 constexpr Rgb Mix(Rgb a, Rgb b, int bWeight256) {
     auto channel = [&](int shift) {
         const int ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
@@ -51,13 +58,10 @@ public:
     // Fine horizontal streaks of a brushed finish, from a fixed seed.
     void Brush(Rect r, int strength256, uint32_t seed);
 
-    // Text at (x, y) top-left, each font pixel drawn as scale x scale;
-    // `bold` adds a second column to every stroke.
-    void Text(int x, int y, std::string_view text, Rgb c, int scale = 1, bool bold = false,
-              FontCut cut = FontCut::Regular);
+    // Text at (x, y) top-left.
+    void Text(int x, int y, std::string_view text, Rgb c, const TextStyle& style = {});
     // The same, centred in `r`.
-    void TextCentred(Rect r, std::string_view text, Rgb c, int scale = 1, bool bold = false,
-                     FontCut cut = FontCut::Regular);
+    void TextCentred(Rect r, std::string_view text, Rgb c, const TextStyle& style = {});
 
     // The pixels as 24-bit B, G, R rows, top to bottom.
     std::vector<uint8_t> Bgr() const;
@@ -73,5 +77,5 @@ private:
 };
 
 // Width and height of `text` as Text draws it.
-int TextPixelWidth(std::string_view text, int scale, bool bold, FontCut cut = FontCut::Regular);
-constexpr int TextPixelHeight(int scale) { return kGlyphHeight * scale; }
+int TextPixelWidth(std::string_view text, const TextStyle& style = {});
+constexpr int TextPixelHeight(const TextStyle& style = {}) { return kGlyphHeight * style.scale; }

@@ -84,7 +84,7 @@ void DrawFunctionBracket(Canvas& c, const ModelTables& model, const Palette& p) 
     const EntryTable& last = model.entries[7];
     const int y = first.y - 9, x0 = first.x, x1 = last.x + last.width - 1;
     const std::string_view caption = "RESERVE";
-    const int textWidth = TextPixelWidth(caption, 1, false);
+    const int textWidth = TextPixelWidth(caption);
     const int mid = (x0 + x1) / 2;
     c.FillRect({x0, y, mid - textWidth / 2 - 4 - x0, 1}, p.groupLine);
     c.FillRect({mid + textWidth / 2 + 5, y, x1 - (mid + textWidth / 2 + 5) + 1, 1}, p.groupLine);
@@ -93,14 +93,25 @@ void DrawFunctionBracket(Canvas& c, const ModelTables& model, const Palette& p) 
     c.Text(mid - textWidth / 2, y - 3, caption, p.groupLine);
 }
 
+// The model name in spaced capitals over a smaller line, with two thin
+// coloured rules beside the charcoal family's name.
 void DrawCaption(Canvas& c, const ModelTables& model, const Palette& p, Rect area) {
-    const std::string_view sub = "POCKET COMPUTER";
-    const int captionWidth = TextPixelWidth(model.caption, 3, true);
-    const int x = area.x + (area.width - captionWidth) / 2;
-    const int y = area.y + (area.height - 21 - 6 - 7) / 2;
-    c.Text(x + 1, y + 1, model.caption, Darker(p.body, 90), 3, true);
-    c.Text(x, y, model.caption, p.caption, 3, true);
-    c.TextCentred({area.x, y + 21 + 6, area.width, 7}, sub, p.subCaption);
+    const TextStyle name{.scale = 2, .bold = true, .tracking = 3};
+    const TextStyle sub{.tracking = 1};
+    const std::string_view line = "POCKET COMPUTER";
+    const int nameWidth = TextPixelWidth(model.caption, name);
+    const int height = TextPixelHeight(name) + 8 + TextPixelHeight(sub);
+    const int x = area.x + (area.width - nameWidth) / 2;
+    const int y = area.y + (area.height - height) / 2;
+    c.Text(x + 1, y + 1, model.caption, Darker(p.body, 100), name);
+    c.Text(x, y, model.caption, p.caption, name);
+    const int lineY = y + TextPixelHeight(name) + 8;
+    c.TextCentred({area.x, lineY, area.width, TextPixelHeight(sub)}, line, p.subCaption, sub);
+    if (model.look == CaseLook::Charcoal) {
+        const int ruleY = lineY + TextPixelHeight(sub) + 6;
+        c.FillRect({x, ruleY, nameWidth, 1}, p.shifted);
+        c.FillRect({x, ruleY + 2, nameWidth, 1}, p.groupLine);
+    }
 }
 
 // Rows of small holes: the buzzer grille of the silver case.

@@ -4,46 +4,46 @@
 
 namespace {
 
-// How a legend is set: one character large, words small and bold.
-struct LegendStyle {
-    int scale;
-    bool bold;
-};
-
-LegendStyle StyleFor(std::string_view legend, int faceWidth) {
-    if (legend.size() == 1) return {2, false};
-    if (TextPixelWidth(legend, 2, false) <= faceWidth - 8) return {2, false};
-    if (TextPixelWidth(legend, 1, true) <= faceWidth - 4) return {1, true};
-    return {1, false};
+// One character large, words small and bold, whatever fits the face.
+TextStyle LegendStyle(std::string_view legend, int faceWidth) {
+    const TextStyle large{.scale = 2}, word{.bold = true}, plain{};
+    if (legend.size() == 1 || TextPixelWidth(legend, large) <= faceWidth - 10) return large;
+    if (TextPixelWidth(legend, word) <= faceWidth - 6) return word;
+    return plain;
 }
 
 }  // namespace
 
+// Released: the face stands on a two-pixel shadow with a lit top edge.
+// Pressed: the face sinks into the well (lower, a pixel narrower each side,
+// darker, shaded along its top) and the shadow is gone.
 Canvas DrawKey(const ModelTables& model, int index, bool pressed) {
     const EntryTable& e = model.entries[index];
     const Palette& palette = PaletteOf(model.look);
     const KeyColours colours = palette.keys[static_cast<int>(KeyGroupOf(index))];
-    Canvas key(e.imageWidth, e.imageHeight, palette.well);
     const int w = e.imageWidth, h = e.imageHeight;
+    Canvas key(w, h, palette.well);
 
-    // Released: face on top of a 2-pixel shadow. Pressed: the face one pixel
-    // lower, darker, the shadow gone.
-    const Rect face = pressed ? Rect{0, 1, w, h - 2} : Rect{0, 0, w, h - 2};
-    if (!pressed) key.FillRounded({0, 1, w, h - 1}, 3, Darker(colours.face, 150));
-    const Rgb faceColour = pressed ? Darker(colours.face, 56) : colours.face;
-    key.RoundedGradient(face, 3, Lighter(faceColour, pressed ? 8 : 28), Darker(faceColour, 20));
-    if (!pressed) {
-        key.FillRect({face.x + 2, face.y, face.width - 4, 1}, Lighter(colours.face, 90));
+    Rect face{0, 0, w, h - 2};
+    Rgb faceColour = colours.face;
+    if (pressed) {
+        face = {1, 2, w - 2, h - 3};
+        faceColour = Darker(colours.face, 72);
+        key.RoundedGradient(face, 3, Darker(faceColour, 40), Lighter(faceColour, 6));
+        key.FillRect({face.x + 2, face.y, face.width - 4, 1}, Darker(faceColour, 120));
+        key.BlendRect({face.x + 1, face.y + 1, face.width - 2, 1}, 0x000000, 50);
+    } else {
+        key.FillRounded({0, 1, w, h - 1}, 3, Darker(colours.face, 150));
+        key.RoundedGradient(face, 3, Lighter(faceColour, 30), Darker(faceColour, 22));
+        key.FillRect({face.x + 2, face.y, face.width - 4, 1}, Lighter(colours.face, 100));
         key.Set(face.x + 1, face.y + 1, Lighter(colours.face, 60));
         key.Set(face.right() - 1, face.y + 1, Lighter(colours.face, 60));
-    } else {
-        key.FillRect({face.x + 2, face.y, face.width - 4, 1}, Darker(colours.face, 110));
     }
 
     const std::string_view legend = model.keys[index].legend;
-    const LegendStyle style = StyleFor(legend, w);
-    const Rgb ink = pressed ? Mix(colours.legend, faceColour, 40) : colours.legend;
-    key.TextCentred({face.x, face.y, face.width, face.height}, legend, ink, style.scale, style.bold);
+    const Rgb ink = pressed ? Mix(colours.legend, faceColour, 24) : colours.legend;
+    key.TextCentred({face.x, face.y, face.width, face.height}, legend, ink,
+                    LegendStyle(legend, face.width));
     return key;
 }
 
@@ -67,7 +67,7 @@ Canvas DrawAnnunciator(const ModelTables& model, int entry, bool lit) {
         return image;
     }
     const FontCut cut = TextWidth(legend) <= e.imageWidth ? FontCut::Regular : FontCut::Narrow;
-    image.TextCentred({0, 0, e.imageWidth, e.imageHeight}, legend, kLcdInk, 1, false, cut);
+    image.TextCentred({0, 0, e.imageWidth, e.imageHeight}, legend, kLcdInk, {.cut = cut});
     return image;
 }
 

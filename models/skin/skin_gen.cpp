@@ -91,7 +91,8 @@ const Canvas* Find(const std::vector<Image>& images, uint16_t id) {
 // look like.
 void DrawSampleDots(Canvas& skin, const ModelTables& model, const Canvas& lit) {
     Canvas text(156, 7, 0);
-    text.Text(3, 0, "ZELKOR POCKET COMPUTER", 1);
+    const std::string sample = std::string(model.caption) + " READY";
+    text.TextCentred({0, 0, 156, 7}, sample, 1);
     for (int row = 0; row < 7; ++row)
         for (int col = 0; col < 156; ++col)
             if (text.At(col, row)) skin.Paste(lit, model.lcdOriginX + 3 * col, model.lcdOriginY + 3 * (row + 1));
