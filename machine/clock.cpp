@@ -30,6 +30,16 @@ bool DayIs(const LH5801* m, uint32_t tens, uint32_t units) {
     return m->DayTens == tens && m->DayUnits == units;
 }
 
+// The month after the 31st: only the months of 31 days move on. A month
+// out of range (a Time Set may store one) stays as it is.
+uint32_t NextMonthAfterDay31(uint32_t month) {
+    switch (month) {
+        case 1: case 3: case 5: case 7: case 8: case 10: return month + 1;
+        case 12: return 1;
+        default: return month;
+    }
+}
+
 // Midnight: the day of the month and the month move on.
 void AdvanceDay(LH5801* m) {
     if (++m->DayUnits == 10) {
@@ -44,7 +54,7 @@ void AdvanceDay(LH5801* m) {
     }
     if (DayIs(m, 3, 2)) {
         SetDay(m, 0, 1);
-        m->Month = m->Month == 12 ? 1 : m->Month + 1;
+        m->Month = NextMonthAfterDay31(m->Month);
         return;
     }
     const bool shortMonth = m->Month == 4 || m->Month == 6 || m->Month == 9 || m->Month == 11;
