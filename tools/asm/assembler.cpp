@@ -11,12 +11,7 @@ namespace {
 
 constexpr int64_t kAddressSpace = 0x10000;
 
-std::string Hex4(int64_t v) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string s(4, '0');
-    for (int i = 3; i >= 0; --i, v >>= 4) s[i] = kDigits[v & 0xF];
-    return s;
-}
+std::string Hex4(int64_t v) { return HexText(v, 4); }
 
 std::string Where(const Location& at) { return at.file + ":" + std::to_string(at.line); }
 
@@ -194,12 +189,10 @@ private:
             return false;
         }
         v = *r.value;
-        const int64_t top = bytes == 1 ? 0xFF : 0xFFFF;
-        if (v < -(top + 1) / 2 || v > top) {
-            Error(s.where, "value " + std::to_string(v) + " out of range for " + (bytes == 1 ? "a byte" : "a 16-bit word"));
-            return false;
-        }
-        return true;
+        std::string error;
+        if (FitsIn(v, bytes, error)) return true;
+        Error(s.where, error);
+        return false;
     }
 
     bool DataBytes(const Statement& s, const Layout& l, std::vector<uint8_t>& bytes) {

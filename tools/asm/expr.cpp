@@ -10,6 +10,20 @@ std::string Upper(std::string_view text) {
     return s;
 }
 
+std::string HexText(int64_t v, int digits) {
+    static const char* kDigits = "0123456789ABCDEF";
+    std::string s(static_cast<size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, v >>= 4) s[static_cast<size_t>(i)] = kDigits[v & 0xF];
+    return s;
+}
+
+bool FitsIn(int64_t v, int bytes, std::string& error) {
+    const int64_t top = bytes == 1 ? 0xFF : 0xFFFF;
+    if (v >= -(top + 1) / 2 && v <= top) return true;
+    error = "value " + std::to_string(v) + " out of range for " + (bytes == 1 ? "a byte" : "a 16-bit word");
+    return false;
+}
+
 bool IsSymbolStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
 bool IsSymbolChar(char c) { return IsSymbolStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
 

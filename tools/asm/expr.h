@@ -54,4 +54,11 @@ bool IsSymbolChar(char c);
 
 std::string Upper(std::string_view text);
 
+// `digits` upper-case hex digits of v, e.g. HexText(0xC0, 4) == "00C0".
+std::string HexText(int64_t v, int digits);
+
+// Whether v fits in `bytes` (1 or 2) bytes: -128 to 255, -32768 to 65535,
+// negative values in two's complement. If not, `error` says so.
+bool FitsIn(int64_t v, int bytes, std::string& error);
+
 }  // namespace lh5801asm

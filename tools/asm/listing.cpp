@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdio>
 
 #include "tools/asm/assembler.h"
 
@@ -10,29 +9,23 @@ namespace {
 constexpr size_t kBytesPerLine = 4;
 constexpr int kBytesColumn = 11;  // "BB BB BB BB"
 
-std::string Hex(unsigned v, int digits) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%0*X", digits, v);
-    return text;
-}
-
 // The bytes field: up to four bytes from `first`, or an EQU's value.
 std::string BytesField(const ListingEntry& e, size_t first) {
     std::string field;
     if (e.value && first == 0) {
         field = '=';
-        field += *e.value >= 0 && *e.value <= 0xFFFF ? Hex(static_cast<unsigned>(*e.value), 4) : std::to_string(*e.value);
+        field += *e.value >= 0 && *e.value <= 0xFFFF ? HexText(*e.value, 4) : std::to_string(*e.value);
     }
     for (size_t k = first; k < e.bytes.size() && k < first + kBytesPerLine; ++k) {
         if (!field.empty()) field += ' ';
-        field += Hex(e.bytes[k], 2);
+        field += HexText(e.bytes[k], 2);
     }
     field.resize(std::max<size_t>(field.size(), kBytesColumn), ' ');
     return field;
 }
 
 void AddLine(std::string& out, const std::optional<uint16_t>& address, const std::string& field, const std::string& source) {
-    std::string line = (address ? Hex(*address, 4) : std::string(4, ' ')) + "  " + field + "  " + source;
+    std::string line = (address ? HexText(*address, 4) : std::string(4, ' ')) + "  " + field + "  " + source;
     while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.pop_back();
     out += line + "\n";
 }

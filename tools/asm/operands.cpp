@@ -128,22 +128,6 @@ bool FormMatches(const OpcodeFacts& f, const std::vector<Operand>& operands) {
     return true;
 }
 
-std::string Hex(int64_t v, int digits) {
-    static const char* kDigits = "0123456789ABCDEF";
-    std::string s(digits, '0');
-    for (int i = digits - 1; i >= 0; --i, v >>= 4) s[i] = kDigits[v & 0xF];
-    return s;
-}
-
-// A byte takes -128 to 255, a word -32768 to 65535 (negative values in two's
-// complement).
-bool Fits(int64_t v, int bytes, std::string& error) {
-    const int64_t top = bytes == 1 ? 0xFF : 0xFFFF;
-    if (v >= -(top + 1) / 2 && v <= top) return true;
-    error = "value " + std::to_string(v) + " out of range for " + (bytes == 1 ? "a byte" : "a 16-bit word");
-    return false;
-}
-
 bool ValueOf(const Operand& op, const Evaluator& eval, int64_t& v, std::string& error) {
     const Value r = eval(*op.expr);
     if (!r.value) return error = r.error, false;
@@ -171,8 +155,8 @@ bool ChooseBranch(const std::vector<int>& matches, int64_t address, int64_t targ
 bool ChooseVector(const std::vector<int>& matches, int64_t n, int& index, std::string& error) {
     for (int m : matches)
         if ((m & 0xFF) == n) return index = m, true;
-    error = "no vector call (" + (n >= 0 && n <= 0xFF ? Hex(n, 2) : std::to_string(n)) + "); VEJ takes (" +
-            Hex(matches.front() & 0xFF, 2) + ") to (" + Hex(matches.back() & 0xFF, 2) + "), even numbers";
+    error = "no vector call (" + (n >= 0 && n <= 0xFF ? HexText(n, 2) : std::to_string(n)) + "); VEJ takes (" +
+            HexText(matches.front() & 0xFF, 2) + ") to (" + HexText(matches.back() & 0xFF, 2) + "), even numbers";
     return false;
 }
 
@@ -265,7 +249,7 @@ bool Encode(const std::vector<int>& matches, const std::vector<Operand>& operand
             const bool hasWord = f.length - OperandOffset(index) >= 2;
             for (size_t k = 0; k < values.size(); ++k) {
                 const int size = hasWord && k == 0 ? 2 : 1;
-                if (!Fits(values[k], size, error)) return false;
+                if (!FitsIn(values[k], size, error)) return false;
                 Put(bytes, values[k], size);
             }
         }
