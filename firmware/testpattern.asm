@@ -34,7 +34,7 @@ wait:       LDA #(KEY_PORT)
             OFF
 halt:       BCH halt
 
-; A dark dot where row + column is even. Block 1 column k has the parity of
+; A dark dot where row + column is odd. Block 1 column k has the parity of
 ; k, block 2 column 39 + k the other one. Rows 1-4 are the even byte of a
 ; pair, rows 5-7 the odd one; each nibble is one column.
 even:       LDI A,&55           ; block 1, even k: rows 1, 3 / 5, 7

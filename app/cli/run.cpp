@@ -1,0 +1,276 @@
+#include "app/cli/run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <variant>
+
+#include "app/cli/options.h"
+#include "app/cli/parse.h"
+#include "app/session.h"
+#include "cpu/cpu.h"
+#include "cpu/pacing.h"
+#include "host/surface.h"
+#include "machine/clock.h"
+#include "machine/display.h"
+#include "machine/keyboard.h"
+#include "machine/machine.h"
+#include "machine/memory.h"
+#include "models/tables.h"
+
+namespace {
+
+const char* const kVerb = "run";
+constexpr uint64_t kCyclesPerMillisecond = kOriginalFrequency / 1000;
+constexpr uint64_t kCyclesPerSecond = kOriginalFrequency;
+constexpr uint64_t kDefaultHoldMs = 100;
+constexpr uint64_t kMaxMs = 24ull * 3600 * 1000;  // a day of emulated time per option
+
+// The script, in the order of the command line.
+struct Wait { uint64_t ms; };
+struct Key { int index; std::string name; };
+struct Hold { uint64_t ms; };
+struct Lcd {};
+struct Png { std::string path; };
+struct DumpMe0 { Dump dump; };
+using Action = std::variant<Wait, Key, Hold, Lcd, Png, DumpMe0>;
+
+struct RunPlan {
+    const ModelTables* model = nullptr;
+    std::optional<uint32_t> machine, module;
+    std::vector<uint8_t> rom;  // empty: the library's ROM
+    std::vector<Action> script;
+};
+
+bool RunTakesValue(const std::string& name) {
+    return name != "--lcd";
+}
+
+void Bad(std::ostream& err, const OptionWord& o, const std::string& why) { ReportBadValue(err, kVerb, o, why); }
+
+// The key name of a character of --type, or "" when it has none.
+std::string KeyNameOfCharacter(char c) {
+    if (c == ' ') return "SPACE";
+    if (c == '\n') return "ENTER";
+    if (std::isalnum(static_cast<unsigned char>(c)) || std::string_view("+-*/().=").find(c) != std::string_view::npos)
+        return std::string(1, c);
+    return "";
+}
+
+// "\n" in the text (a backslash and an n, as shells pass it) is ENTER.
+std::string UnescapeTyped(const std::string& text) {
+    std::string typed;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            typed += '\n';
+            ++i;
+        } else {
+            typed += text[i];
+        }
+    }
+    return typed;
+}
+
+std::optional<std::vector<uint8_t>> ReadRomFile(const OptionWord& o, std::ostream& err) {
+    std::ifstream file(o.value, std::ios::binary);
+    if (!file) {
+        Bad(err, o, "cannot read the file");
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (bytes.size() != kRomSize) {
+        Bad(err, o, std::to_string(bytes.size()) + " bytes; a ROM image is exactly 16384 bytes, C000-FFFF");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Milliseconds, decimal.
+std::optional<uint64_t> Milliseconds(const OptionWord& o, std::ostream& err) {
+    auto ms = ParseDecimal(o.value, kMaxMs);
+    if (!ms) Bad(err, o, "expected decimal milliseconds, at most a day");
+    return ms;
+}
+
+// Reads every option; the keys are checked against the model once all of
+// them (--model anywhere) are known.
+std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& err) {
+    const auto options = ReadOptions(kVerb, args, RunTakesValue, err);
+    if (!options) return std::nullopt;
+    RunPlan plan;
+    plan.model = &ZelkorATables();
+    std::vector<std::pair<OptionWord, size_t>> keys;  // option, place in the script
+    for (const OptionWord& o : *options) {
+        if (o.name == "--model") {
+            plan.model = ModelTablesByLibrary(o.value);
+            if (!plan.model) return Bad(err, o, "expected ZelkorA, Zelkor or Kavro"), std::nullopt;
+        } else if (o.name == "--machine" || o.name == "--module") {
+            auto value = ParseDecimal(o.value, UINT32_MAX);
+            if (!value) return Bad(err, o, "expected a decimal number"), std::nullopt;
+            (o.name == "--machine" ? plan.machine : plan.module) = static_cast<uint32_t>(*value);
+        } else if (o.name == "--rom") {
+            auto rom = ReadRomFile(o, err);
+            if (!rom) return std::nullopt;
+            plan.rom = std::move(*rom);
+        } else if (o.name == "--wait" || o.name == "--hold") {
+            auto ms = Milliseconds(o, err);
+            if (!ms) return std::nullopt;
+            if (o.name == "--wait") plan.script.push_back(Wait{*ms});
+            else plan.script.push_back(Hold{*ms});
+        } else if (o.name == "--key") {
+            keys.emplace_back(o, plan.script.size());
+            plan.script.push_back(Key{0, o.value});
+        } else if (o.name == "--type") {
+            for (char c : UnescapeTyped(o.value)) {
+                const std::string name = KeyNameOfCharacter(c);
+                if (name.empty()) return Bad(err, o, std::string("no key types '") + c + "'"), std::nullopt;
+                keys.emplace_back(o, plan.script.size());
+                plan.script.push_back(Key{0, name});
+            }
+        } else if (o.name == "--lcd") {
+            plan.script.push_back(Lcd{});
+        } else if (o.name == "--png") {
+            const std::filesystem::path parent = std::filesystem::path(o.value).parent_path();
+            if (o.value.empty() || (!parent.empty() && !std::filesystem::is_directory(parent)))
+                return Bad(err, o, "no such folder"), std::nullopt;
+            plan.script.push_back(Png{o.value});
+        } else if (o.name == "--dump-me0") {
+            auto dump = ParseDump(o.value);
+            if (!dump) return Bad(err, o, "expected hex ADDR:decimal COUNT ending by FFFF"), std::nullopt;
+            plan.script.push_back(DumpMe0{*dump});
+        } else {
+            err << "zelkor-cli " << kVerb << ": unknown option " << o.name << '\n';
+            return std::nullopt;
+        }
+    }
+    for (const auto& [o, place] : keys) {
+        Key& key = std::get<Key>(plan.script[place]);
+        key.index = KeyIndexByName(*plan.model, key.name);
+        if (key.index == 0)
+            return Bad(err, o, "no key '" + key.name + "' on " + std::string(plan.model->library)), std::nullopt;
+    }
+    return plan;
+}
+
+// Emulated time at maximum speed, deterministic: 1,300,000 cycles a second,
+// the clock chip advanced at each emulated second.
+class Runner {
+public:
+    explicit Runner(LH5801* m) : m_(m) {}
+
+    // Runs `ms` emulated milliseconds; false once the CPU has executed OFF.
+    bool Run(uint64_t ms) {
+        const uint64_t target = cycles_ + ms * kCyclesPerMillisecond;
+        while (cycles_ < target) {
+            const bool entersInterrupt = m_->IR0 || (m_->IE && (m_->IR1 || m_->IR2));
+            if (!Step(m_)) return false;
+            if (!entersInterrupt) cycles_ += m_->Cycle ? m_->Cycle : 1;
+            while (cycles_ >= nextSecond_) {
+                ClockAdvanceSecond(m_);
+                nextSecond_ += kCyclesPerSecond;
+            }
+        }
+        return true;
+    }
+
+    double Seconds() const { return static_cast<double>(cycles_) / kCyclesPerSecond; }
+
+private:
+    LH5801* m_;
+    uint64_t cycles_ = 0;
+    uint64_t nextSecond_ = kCyclesPerSecond;
+};
+
+struct Session {
+    LH5801* m;
+    ModelLibrary library;
+    Runner runner;
+    KeyboardHooks hooks;
+    uint32_t currentKey = 0;
+    uint64_t holdMs = kDefaultHoldMs;
+};
+
+// A key pressed, held, released, then the gap: false once the CPU is off.
+bool PressKey(Session& s, int index) {
+    s.currentKey = static_cast<uint32_t>(index);
+    KeyPress(s.m, s.currentKey, s.hooks);
+    const bool on = s.runner.Run(s.holdMs);
+    KeyRelease(s.currentKey, s.m);
+    return on && s.runner.Run(s.holdMs);
+}
+
+// Obeys one action; false once the CPU is off.
+bool Obey(Session& s, const Action& action, std::ostream& out, std::ostream& err, int& status) {
+    if (const auto* wait = std::get_if<Wait>(&action)) return s.runner.Run(wait->ms);
+    if (const auto* key = std::get_if<Key>(&action)) return PressKey(s, key->index);
+    if (const auto* hold = std::get_if<Hold>(&action)) s.holdMs = hold->ms;
+    else if (std::holds_alternative<Lcd>(action)) out << DisplaySnapshot(s.m) << std::flush;
+    else if (const auto* png = std::get_if<Png>(&action)) {
+        std::string error;
+        if (!SurfaceSavePng(png->path, &error)) {
+            err << "zelkor-cli " << kVerb << ": cannot save " << png->path << ": " << error << '\n';
+            status = 1;
+        }
+    } else if (const auto* dump = std::get_if<DumpMe0>(&action)) {
+        PrintDump(out, "ME0", dump->dump, [](LH5801* m, uint16_t a) { return ME0Read(m, a); }, s.m);
+    }
+    return true;
+}
+
+// The program's first start without a state file, then power-on.
+void StartMachine(Session& s, const RunPlan& plan) {
+    LH5801* m = s.m;
+    m->PixelSize = kSkinDotsSmall;
+    s.library.getRom(m, kFirstStartRom);
+    FirstStartDefaults(m);
+    m->Machine = static_cast<uint32_t>(plan.model->machine);
+    if (plan.machine) m->Machine = *plan.machine;
+    if (plan.module) m->Module = *plan.module;
+    if (!plan.rom.empty()) std::copy(plan.rom.begin(), plan.rom.end(), &m->ME0[kRomBase]);
+    m->Version = sizeof(LH5801);
+    m->Running = 0;
+    CpuReset(m);
+    BuildCycleTimeTable(m);
+    m->FrequenceMax = 1;
+    InitialiseSkin(m, s.library);
+    ClockSetFromHostTime(m);
+    PaintAll(m);
+    PowerOn(m);
+    RunStart(m);
+}
+
+}  // namespace
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto plan = Plan(args, err);
+    if (!plan) return 2;
+    auto machine = NewMachine();
+    Session s{&machine->record, {}, Runner(&machine->record), {}};
+    std::string error;
+    if (!BindModelLibrary(std::string(plan->model->library), &s.library, &error)) {
+        err << "zelkor-cli " << kVerb << ": " << error << '\n';
+        return 1;
+    }
+    s.hooks.powerOn = [](LH5801* m) {
+        PowerOn(m);
+        RunStart(m);
+    };
+    s.hooks.offKey = OffKeyWhileRunning;
+    StartMachine(s, *plan);
+
+    int status = 0;
+    size_t done = 0;
+    bool on = true;
+    for (; done < plan->script.size() && on; ++done) on = Obey(s, plan->script[done], out, err, status);
+    if (!on) {
+        RunEnd(s.m);
+        err << "zelkor-cli " << kVerb << ": the CPU executed OFF after " << s.runner.Seconds()
+            << " s of emulated time; the machine is off";
+        if (done < plan->script.size()) err << ", " << plan->script.size() - done << " remaining option(s) not obeyed";
+        err << '\n';
+    }
+    s.library.libere(s.m);
+    UnbindModelLibrary(&s.library);
+    return status;
+}

@@ -1,0 +1,138 @@
+// zelkor-cli run end to end: the model libraries beside the program, the
+// bundled test image booted, keys pressed, the display printed and saved.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/run.h"
+#include "host/surface.h"
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The bundled image's picture: a dark dot where row + column is odd, RUN lit.
+std::string Checkerboard() {
+    std::string text;
+    for (int row = 1; row <= 7; ++row) {
+        for (int column = 0; column < 156; ++column) text += (row + column) % 2 == 1 ? '#' : '.';
+        text += '\n';
+    }
+    return text + " Run \n";
+}
+
+TEST(Run, BootsTheBundledImageOnEveryModel) {
+    for (const char* model : {"ZelkorA", "Zelkor", "Kavro"}) {
+        const Result r = RunCli({"--model", model, "--wait", "200", "--lcd"});
+        EXPECT_EQ(r.status, 0) << model << r.err;
+        EXPECT_EQ(r.out, Checkerboard()) << model;
+        EXPECT_EQ(r.err, "") << model;
+    }
+}
+
+TEST(Run, KeyMakesTheImageSwitchOffAndTheRestIsNotObeyed) {
+    const Result r = RunCli({"--wait", "100", "--key", "q", "--lcd"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("the CPU executed OFF"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("1 remaining option(s) not obeyed"), std::string::npos) << r.err;
+}
+
+TEST(Run, DrawsTheDisplayOnTheSurface) {
+    const std::string png = (std::filesystem::temp_directory_path() / "zelkor_run_test.png").string();
+    const Result r = RunCli({"--wait", "100", "--png", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::file_size(png) > 1000);
+    std::filesystem::remove(png);
+    // ZelkorA draws its dots from (122, 75), 3 pixels a cell; row 1 column 0 is dark.
+    const uint32_t dark = SurfacePixel(122, 75 + 3);
+    const uint32_t light = SurfacePixel(122 + 3, 75 + 3);
+    EXPECT_NE(dark, light);
+    EXPECT_EQ(SurfacePixel(122 + 6, 75 + 3), dark);
+}
+
+TEST(Run, OwnRomReplacesTheSystemImage) {
+    // A ROM whose reset vector runs LDI A,&5A; STA (&4000); OFF.
+    std::vector<char> rom(16384, '\xFF');
+    const unsigned char code[] = {0xB5, 0x5A, 0xAE, 0x40, 0x00, 0xFD, 0x4C};
+    std::copy(std::begin(code), std::end(code), rom.begin());
+    rom[0x3FFE] = '\xC0';
+    rom[0x3FFF] = '\x00';
+    const std::string path = (std::filesystem::temp_directory_path() / "zelkor_run_rom.bin").string();
+    std::ofstream(path, std::ios::binary).write(rom.data(), static_cast<std::streamsize>(rom.size()));
+    const Result r = RunCli({"--rom", path, "--wait", "10", "--dump-me0", "4000:1"});
+    std::filesystem::remove(path);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("executed OFF"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");  // the dump comes after the OFF
+}
+
+TEST(Run, MachineOffBlanksTheDisplay) {
+    // LDI A,&01; STA (&7600): row 1 of column 0 dark, then a wait loop on the
+    // timer and OFF.
+    std::vector<char> rom(16384, '\xFF');
+    const unsigned char code[] = {0xB5, 0x01, 0xAE, 0x76, 0x00, 0x6A, 0xFF, 0x88, 0x02, 0xFD, 0x4C};
+    std::copy(std::begin(code), std::end(code), rom.begin());
+    rom[0x3FFE] = '\xC0';
+    rom[0x3FFF] = '\x00';
+    const std::string path = (std::filesystem::temp_directory_path() / "zelkor_run_off.bin").string();
+    std::ofstream(path, std::ios::binary).write(rom.data(), static_cast<std::streamsize>(rom.size()));
+    const Result r = RunCli({"--rom", path, "--wait", "10"});
+    std::filesystem::remove(path);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("executed OFF"), std::string::npos) << r.err;
+    EXPECT_EQ(SurfacePixel(122, 75 + 3), SurfacePixel(122 + 3, 75 + 3));  // the dot is gone
+}
+
+TEST(Run, BadOptionsRunNothing) {
+    const std::string shortRom = (std::filesystem::temp_directory_path() / "zelkor_short.bin").string();
+    std::ofstream(shortRom, std::ios::binary) << "too short";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--model", "PC9"}, "--model"},
+        {{"--wait", "soon"}, "--wait"},
+        {{"--key", "NOPE"}, "no key 'NOPE'"},
+        {{"--model", "Zelkor", "--key", "ENT"}, "no key 'ENT' on Zelkor"},
+        {{"--type", "a#"}, "no key types '#'"},
+        {{"--rom", shortRom}, "9 bytes"},
+        {{"--rom", "/nonexistent/rom.bin"}, "cannot read"},
+        {{"--png", "/nonexistent/x.png"}, "no such folder"},
+        {{"--dump-me0", "FFFF:2"}, "--dump-me0"},
+        {{"--machine"}, "needs a value"},
+        {{"--frobnicate", "1"}, "unknown option --frobnicate"},
+        {{"--lcd=1"}, "takes no value"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Result r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    std::filesystem::remove(shortRom);
+}
+
+}  // namespace
+
+namespace {
+
+// The key-logging ROM assembled by the build (keylog.asm): each key typed
+// logs its column bit and strobe line, as the key tables wire it.
+TEST(Run, TypedKeysReachTheCpuAsTheKeyTablesWireThem) {
+    const Result r = RunCli({"--rom", KEYLOG_ROM, "--wait", "50", "--hold", "60", "--type", "QW1\\n", "--key", "up",
+                          "--dump-me0", "4000:12"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "ME0 4000: 20 40 20 02 01 04 80 08 80 01 FF FF\n");
+}
+
+}  // namespace
