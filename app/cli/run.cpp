@@ -1,5 +1,6 @@
 #include "app/cli/run.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -265,7 +266,9 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (; done < plan->script.size() && on; ++done) on = Obey(s, plan->script[done], out, err, status);
     if (!on) {
         RunEnd(s.m);
-        err << "zelkor-cli " << kVerb << ": the CPU executed OFF after " << s.runner.Seconds()
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.3f", s.runner.Seconds());
+        err << "zelkor-cli " << kVerb << ": the CPU executed OFF after " << seconds
             << " s of emulated time; the machine is off";
         if (done < plan->script.size()) err << ", " << plan->script.size() - done << " remaining option(s) not obeyed";
         err << '\n';
