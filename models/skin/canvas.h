@@ -65,7 +65,6 @@ public:
 
     // The pixels as 24-bit B, G, R rows, top to bottom.
     std::vector<uint8_t> Bgr() const;
-    const std::vector<Rgb>& pixels() const { return pixels_; }
     // Copies `source` with its top-left at (x, y).
     void Paste(const Canvas& source, int x, int y);
 
