@@ -70,6 +70,8 @@ TEST(Expressions, OperatorsNumbersAndFunctions) {
         {"1<<4|1", 0x11}, {"&F0>>4", 0x0F}, {"&FF ^ &0F", 0xF0}, {"&F0 & &3C", 0x30},
         {"HIGH(&1234)", 0x12}, {"low(&1234)", 0x34}, {"HIGH(&1234)+LOW(&1234)", 0x46},
         {"$", 0x00}, {"$+1", 0x01}, {"10 - -3", 13},
+        // products beyond 64 bits wrap instead of overflowing
+        {"(&FFFFFFFF*&FFFFFFFF*&FFFFFFFF*&FFFFFFFF) / -1 & 0", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(Assembled(std::string("DB ") + c.expr), Bytes{static_cast<uint8_t>(c.value)}) << c.expr;
 }

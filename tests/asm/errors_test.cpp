@@ -51,11 +51,23 @@ TEST(Errors, EachClassNamesLineAndCause) {
         {"  DB 1/0", "<source>:1: error: division by zero"},
         {"  DB 1+", "<source>:1: error: missing value"},
         {"  DB 12G", "<source>:1: error: bad number '12G'"},
+        {"  DB &100000000", "<source>:1: error: bad number '&100000000'"},
         {"  LDA #X", "<source>:1: error: '#' must be followed by (register) or (address): '#X'"},
         {"  DB \"open", "<source>:1: error: missing closing quote"},
         {"  LDI A,$FF", "<source>:1: error: '$' is the current address; write hex as &FF"},
         {"  INCLUDE \"missing.inc\"", "<source>:1: error: cannot read 'missing.inc'"},
     };
+    const std::string deep = "  DB " + std::string(1000, '(') + "1" + std::string(1000, ')');
+    EXPECT_EQ(ErrorsOf(deep), std::vector<std::string>{"<source>:1: error: expression nested too deeply"});
+    std::string chain = "  DW 1";
+    for (int i = 0; i < 5000; ++i) chain += "+1";
+    EXPECT_EQ(ErrorsOf(chain), std::vector<std::string>{"<source>:1: error: expression too long"});
+    std::string equs = "  DB E0\n";
+    for (int i = 0; i < 3000; ++i) equs += "E" + std::to_string(i) + " EQU E" + std::to_string(i + 1) + "\n";
+    equs += "E3000 EQU 1\n";
+    const std::vector<std::string> nested = ErrorsOf(equs);  // and no stack overflow
+    ASSERT_FALSE(nested.empty());
+    EXPECT_EQ(nested[0], "<source>:1001: error: EQU 'E1000' refers through too many other EQUs");
     for (const Case& c : cases) {
         const std::vector<std::string> errors = ErrorsOf(c.source);
         ASSERT_EQ(errors.size(), 1u) << c.source << (errors.empty() ? "" : "\n" + errors[0]);

@@ -10,6 +10,8 @@ namespace lh5801asm {
 namespace {
 
 constexpr int64_t kAddressSpace = 0x10000;
+// Each EQU that refers to another one nests a call; this bounds the stack.
+constexpr int kMaxEquNesting = 1000;
 
 std::string Hex4(int64_t v) { return HexText(v, 4); }
 
@@ -75,8 +77,11 @@ private:
         Symbol& s = it->second;
         if (!s.equ) return Value::Of(s.address);
         if (s.state == Symbol::State::Resolving) return Value::Fail("circular definition of '" + name + "'");
+        if (nesting_ >= kMaxEquNesting) return Value::Fail("EQU '" + name + "' refers through too many other EQUs");
         s.state = Symbol::State::Resolving;
+        ++nesting_;
         const Value v = Evaluate(*s.equ->expr, s.address, [this](const std::string& n) { return LookupEarly(n); });
+        --nesting_;
         s.state = Symbol::State::Pending;
         return v;
     }
@@ -94,8 +99,11 @@ private:
             case Symbol::State::Resolving: return Value::Fail("circular definition of '" + name + "'");
             case Symbol::State::Pending: break;
         }
+        if (nesting_ >= kMaxEquNesting) return Value::Fail("EQU '" + name + "' refers through too many other EQUs");
         s.state = Symbol::State::Resolving;
+        ++nesting_;
         const Value v = Evaluate(*s.equ->expr, s.address, [this](const std::string& n) { return Lookup(n); });
+        --nesting_;
         if (v.value) {
             s.state = Symbol::State::Done;
             s.value = *v.value;
@@ -282,6 +290,7 @@ private:
     std::map<std::string, Symbol> symbols_;
     std::vector<int> owner_;  // per address: the statement that wrote it, or -1
     int64_t pc_ = 0;
+    int nesting_ = 0;  // EQUs being worked out, one inside the other
 };
 
 }  // namespace

@@ -36,8 +36,12 @@ bool IsSymbolName(std::string_view name) {
 
 namespace {
 
+// Literals above FFFFFFFF mean nothing on a 16-bit machine; refusing them
+// keeps the arithmetic far from overflow.
+constexpr int64_t kLargestLiteral = 0xFFFFFFFF;
+
 std::optional<int64_t> Digits(std::string_view s, int base) {
-    if (s.empty() || s.size() > 16) return std::nullopt;
+    if (s.empty()) return std::nullopt;
     int64_t v = 0;
     for (char c : s) {
         const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
@@ -46,6 +50,7 @@ std::optional<int64_t> Digits(std::string_view s, int base) {
                           : 99;
         if (d >= base) return std::nullopt;
         v = v * base + d;
+        if (v > kLargestLiteral) return std::nullopt;
     }
     return v;
 }
@@ -126,6 +131,8 @@ private:
                 }
             }
             if (op.empty()) break;
+            // A long chain of operators makes a deep tree too.
+            if (++operators_ > kMaxOperators) return Fail("expression too long");
             ExprPtr right = Binary(level + 1);
             if (!right) return nullptr;
             left = Node(Expr::Kind::Binary, std::move(left), std::move(right));
@@ -135,6 +142,14 @@ private:
     }
 
     ExprPtr Unary() {
+        // Deep nesting of parentheses or unary operators would exhaust the stack.
+        if (++depth_ > kMaxDepth) return Fail("expression nested too deeply");
+        ExprPtr e = UnaryOperand();
+        --depth_;
+        return e;
+    }
+
+    ExprPtr UnaryOperand() {
         if (Accept("-")) return Wrap(Expr::Kind::Negate, Unary());
         if (Accept("~")) return Wrap(Expr::Kind::Complement, Unary());
         if (Accept("+")) return Unary();
@@ -208,16 +223,27 @@ private:
         return e;
     }
 
+    static constexpr int kMaxDepth = 200;
+    static constexpr int kMaxOperators = 1000;
     std::string_view s_;
     size_t pos_ = 0;
+    int depth_ = 0;
+    int operators_ = 0;
     std::string error_;
 };
 
+// Wraps around in 64 bits instead of overflowing.
+int64_t Wrapped(uint64_t v) { return static_cast<int64_t>(v); }
+
 Value Apply(const std::string& op, int64_t a, int64_t b) {
-    if (op == "+") return Value::Of(a + b);
-    if (op == "-") return Value::Of(a - b);
-    if (op == "*") return Value::Of(a * b);
-    if (op == "/") return b == 0 ? Value::Fail("division by zero") : Value::Of(a / b);
+    const uint64_t ua = static_cast<uint64_t>(a), ub = static_cast<uint64_t>(b);
+    if (op == "+") return Value::Of(Wrapped(ua + ub));
+    if (op == "-") return Value::Of(Wrapped(ua - ub));
+    if (op == "*") return Value::Of(Wrapped(ua * ub));
+    if (op == "/") {
+        if (b == 0) return Value::Fail("division by zero");
+        return Value::Of(b == -1 ? Wrapped(0 - ua) : a / b);
+    }
     if (op == "&") return Value::Of(a & b);
     if (op == "|") return Value::Of(a | b);
     if (op == "^") return Value::Of(a ^ b);
@@ -240,7 +266,7 @@ Value Evaluate(const Expr& e, int64_t dollar, const SymbolLookup& lookup) {
     const Value a = Evaluate(*e.args[0], dollar, lookup);
     if (!a.value) return a;
     switch (e.kind) {
-        case K::Negate: return Value::Of(-*a.value);
+        case K::Negate: return Value::Of(Wrapped(0 - static_cast<uint64_t>(*a.value)));
         case K::Complement: return Value::Of(~*a.value);
         case K::High: return Value::Of((*a.value >> 8) & 0xFF);
         case K::Low: return Value::Of(*a.value & 0xFF);
