@@ -39,7 +39,7 @@ std::optional<ExecPlan> Plan(const std::vector<std::string>& args, std::ostream&
         if (o.name == "--me0" || o.name == "--me1") {
             auto store = ParseByteStore(o.value);
             if (!store) {
-                ReportBadValue(err, kVerb, o, "expected ADDR:HEX with hex bytes ending by FFFF");
+                ReportBadValue(err, kVerb, o, kByteStoreExpected);
                 return std::nullopt;
             }
             if (o.name == "--me0") plan.setup.push_back(StoreMe0{std::move(*store)});
@@ -60,7 +60,7 @@ std::optional<ExecPlan> Plan(const std::vector<std::string>& args, std::ostream&
         } else if (o.name == "--dump-me0" || o.name == "--dump-me1") {
             auto dump = ParseDump(o.value);
             if (!dump) {
-                ReportBadValue(err, kVerb, o, "expected hex ADDR:decimal COUNT ending by FFFF");
+                ReportBadValue(err, kVerb, o, kDumpExpected);
                 return std::nullopt;
             }
             plan.dumps.emplace_back(o.name == "--dump-me1", *dump);

@@ -29,6 +29,7 @@ struct ByteStore {
     std::vector<uint8_t> bytes;
 };
 // "ADDR:HEX": the bytes must fit below 10000.
+constexpr const char* kByteStoreExpected = "expected ADDR:HEX, hex bytes that end by address FFFF";
 std::optional<ByteStore> ParseByteStore(const std::string& text);
 
 struct Dump {
@@ -36,6 +37,7 @@ struct Dump {
     uint32_t count;
 };
 // "ADDR:COUNT" (hex address, decimal count of at least 1, ending by FFFF).
+constexpr const char* kDumpExpected = "expected hex ADDR:decimal COUNT that ends by address FFFF";
 std::optional<Dump> ParseDump(const std::string& text);
 
 // "ME0 ADDR: HH HH ..." with the bytes read by `read`.

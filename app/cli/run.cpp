@@ -138,7 +138,7 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
             plan.script.push_back(Png{o.value});
         } else if (o.name == "--dump-me0") {
             auto dump = ParseDump(o.value);
-            if (!dump) return Bad(err, o, "expected hex ADDR:decimal COUNT ending by FFFF"), std::nullopt;
+            if (!dump) return Bad(err, o, kDumpExpected), std::nullopt;
             plan.script.push_back(DumpMe0{*dump});
         } else {
             err << "zelkor-cli " << kVerb << ": unknown option " << o.name << '\n';
