@@ -63,7 +63,7 @@ TEST(Errors, EachClassNamesLineAndCause) {
     for (int i = 0; i < 5000; ++i) chain += "+1";
     EXPECT_EQ(ErrorsOf(chain), std::vector<std::string>{"<source>:1: error: expression too long"});
     std::string equs = "  DB E0\n";
-    for (int i = 0; i < 3000; ++i) equs += "E" + std::to_string(i) + " EQU E" + std::to_string(i + 1) + "\n";
+    for (int i = 0; i < 3000; ++i) equs.append("E").append(std::to_string(i)).append(" EQU E").append(std::to_string(i + 1)).append("\n");
     equs += "E3000 EQU 1\n";
     const std::vector<std::string> nested = ErrorsOf(equs);  // and no stack overflow
     ASSERT_FALSE(nested.empty());
