@@ -92,7 +92,10 @@ TEST(Errors, AllOfARunAreReportedInSourceOrder) {
         "  LDI A,bad\n"
         "  DB 1+\n"
         "  LDI A,LOW(bad)\n"
-        "  NOP\n");
+        "  NOP\n"
+        "broken: DB 1,\n"
+        "void EQU (\n"
+        "  DW broken, void\n");
     std::vector<std::string> texts;
     for (const auto& e : a.errors) texts.push_back(e.Text());
     EXPECT_EQ(texts, (std::vector<std::string>{
@@ -100,6 +103,8 @@ TEST(Errors, AllOfARunAreReportedInSourceOrder) {
                          "<source>:2: error: unknown mnemonic 'FOO'",
                          "<source>:3: error: undefined label 'MISSING2'",
                          "<source>:5: error: missing value",
+                         "<source>:8: error: missing value",
+                         "<source>:9: error: missing value",
                      }));
     EXPECT_TRUE(a.memory[7] == 0x38 && a.written[7]) << "NOP after the errors";
 }

@@ -76,6 +76,7 @@ private:
         if (it == symbols_.end()) return Value::Fail("'" + name + "' must be defined above this line");
         Symbol& s = it->second;
         if (!s.equ) return Value::Of(s.address);
+        if (!s.equ->expr) return Value::Fail("'" + name + "' has no value: its line has an error");
         if (s.state == Symbol::State::Resolving) return Value::Fail("circular definition of '" + name + "'");
         if (nesting_ >= kMaxEquNesting) return Value::Fail("EQU '" + name + "' refers through too many other EQUs");
         s.state = Symbol::State::Resolving;
@@ -125,7 +126,7 @@ private:
 
     void Layout1(const Statement& s, Layout& l) {
         l.skip = s.bad;
-        if (s.bad) return;
+        if (s.bad) return DefineOnBadLine(s);
         if (s.directive == Directive::Org) {
             const std::optional<int64_t> origin = EarlyValue(s, *s.expr, "ORG");
             if (origin && (*origin < 0 || *origin >= kAddressSpace)) Error(s.where, "ORG " + std::to_string(*origin) + " is outside 0000-FFFF");
@@ -142,6 +143,13 @@ private:
             return;
         }
         pc_ += l.size;
+    }
+
+    // The names of a line that did not parse still exist, so that their uses
+    // do not add "undefined label" errors; an EQU of them has no value.
+    void DefineOnBadLine(const Statement& s) {
+        if (!s.label.empty()) Define(s.label, s.where, nullptr, pc_);
+        if (s.directive == Directive::Equ && Define(s.name, s.where, &s, pc_)) symbols_[s.name].state = Symbol::State::Failed;
     }
 
     int64_t SizeOf(const Statement& s, Layout& l) {
