@@ -8,6 +8,7 @@
 #include "host/library.h"
 #include "machine/display.h"
 #include "machine/keyboard.h"
+#include "machine/machine.h"
 #include "machine/memory.h"
 
 namespace {
@@ -16,14 +17,6 @@ constexpr int kLastKeyEntry = 66;
 constexpr int kFirstAnnunciator = 67;
 constexpr int kPowerDot = 81;
 constexpr int kLastLibraryEntry = 83;
-
-void SetRunning(LH5801* m, uint32_t value) {
-    std::atomic_ref<uint32_t>(m->Running).store(value, std::memory_order_relaxed);
-}
-
-bool IsRunning(const LH5801* m) {
-    return std::atomic_ref<const uint32_t>(m->Running).load(std::memory_order_relaxed) == 1;
-}
 
 void Describe(uint32_t image, uint8_t (&slot)[24]) {
     BitmapInfo info;

@@ -11,10 +11,6 @@
 
 namespace {
 
-bool IsRunning(const LH5801* m) {
-    return std::atomic_ref<const uint32_t>(m->Running).load(std::memory_order_relaxed) == 1;
-}
-
 void SetToucheLue(LH5801* m, int32_t value) {
     std::atomic_ref<int32_t>(m->ToucheLue).store(value, std::memory_order_relaxed);
 }

@@ -4,6 +4,7 @@
 // any code holding the record pointer reaches it without a lookup.
 #pragma once
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -26,3 +27,11 @@ std::unique_ptr<Machine> NewMachine();
 
 // Every LH5801 the program steps lives inside a Machine made by NewMachine.
 inline MachineHost& HostOf(LH5801* m) { return reinterpret_cast<Machine*>(m)->host; }
+
+// Running: 1 while the emulation thread runs. Both threads read it.
+inline bool IsRunning(const LH5801* m) {
+    return std::atomic_ref<const uint32_t>(m->Running).load(std::memory_order_relaxed) == 1;
+}
+inline void SetRunning(LH5801* m, uint32_t value) {
+    std::atomic_ref<uint32_t>(m->Running).store(value, std::memory_order_relaxed);
+}

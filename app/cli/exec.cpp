@@ -107,9 +107,6 @@ void PrintState(std::ostream& out, const LH5801* m, uint64_t steps) {
     PrintHex(out, "InOut", m->InOut, 2);
 }
 
-uint8_t ReadMe1Array(LH5801* m, uint16_t a) { return m->ME1[a]; }
-uint8_t ReadMe0(LH5801* m, uint16_t a) { return ME0Read(m, a); }
-
 }  // namespace
 
 int ExecCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -122,6 +119,6 @@ int ExecCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     const uint64_t steps = RunSteps(m, plan->steps);
     PrintState(out, m, steps);
     for (const auto& [secondBank, dump] : plan->dumps)
-        PrintDump(out, secondBank ? "ME1" : "ME0", dump, secondBank ? ReadMe1Array : ReadMe0, m);
+        PrintDump(out, secondBank ? "ME1" : "ME0", dump, secondBank ? DumpReadMe1Array : DumpReadMe0, m);
     return 0;
 }

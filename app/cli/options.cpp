@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/cli/parse.h"
+#include "machine/memory.h"
 
 std::optional<std::vector<OptionWord>> ReadOptions(const std::string& verb, const std::vector<std::string>& args,
                                                    bool (*takesValue)(const std::string&), std::ostream& err) {
@@ -68,3 +69,7 @@ void PrintDump(std::ostream& out, const char* bank, const Dump& d, uint8_t (*rea
     }
     out << '\n';
 }
+
+uint8_t DumpReadMe0(LH5801* m, uint16_t a) { return ME0Read(m, a); }
+
+uint8_t DumpReadMe1Array(LH5801* m, uint16_t a) { return m->ME1[a]; }

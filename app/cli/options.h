@@ -40,5 +40,10 @@ struct Dump {
 constexpr const char* kDumpExpected = "expected hex ADDR:decimal COUNT that ends by address FFFF";
 std::optional<Dump> ParseDump(const std::string& text);
 
+// The two ways a dump reads its bytes: through the memory map, or straight
+// from the second bank's array.
+uint8_t DumpReadMe0(LH5801* m, uint16_t a);
+uint8_t DumpReadMe1Array(LH5801* m, uint16_t a);
+
 // "ME0 ADDR: HH HH ..." with the bytes read by `read`.
 void PrintDump(std::ostream& out, const char* bank, const Dump& d, uint8_t (*read)(LH5801*, uint16_t), LH5801* m);

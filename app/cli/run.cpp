@@ -214,7 +214,7 @@ bool Obey(Session& s, const Action& action, std::ostream& out, std::ostream& err
             status = 1;
         }
     } else if (const auto* dump = std::get_if<DumpMe0>(&action)) {
-        PrintDump(out, "ME0", dump->dump, [](LH5801* m, uint16_t a) { return ME0Read(m, a); }, s.m);
+        PrintDump(out, "ME0", dump->dump, DumpReadMe0, s.m);
     }
     return true;
 }

@@ -32,6 +32,25 @@ std::string Checkerboard() {
     return text + " Run \n";
 }
 
+// A 16 KB ROM file in the temporary folder: `code` at C000, the reset vector
+// pointing at it, FF elsewhere. Removed when it goes out of scope.
+class TempRom {
+public:
+    TempRom(const char* name, std::initializer_list<unsigned char> code)
+        : path_((std::filesystem::temp_directory_path() / name).string()) {
+        std::vector<char> rom(16384, '\xFF');
+        std::copy(code.begin(), code.end(), rom.begin());
+        rom[0x3FFE] = '\xC0';
+        rom[0x3FFF] = '\x00';
+        std::ofstream(path_, std::ios::binary).write(rom.data(), static_cast<std::streamsize>(rom.size()));
+    }
+    ~TempRom() { std::filesystem::remove(path_); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 TEST(Run, BootsTheBundledImageOnEveryModel) {
     for (const char* model : {"ZelkorA", "Zelkor", "Kavro"}) {
         const Result r = RunCli({"--model", model, "--wait", "200", "--lcd"});
@@ -63,33 +82,18 @@ TEST(Run, DrawsTheDisplayOnTheSurface) {
 }
 
 TEST(Run, OwnRomReplacesTheSystemImage) {
-    // A ROM whose reset vector runs LDI A,&5A; STA (&4000); OFF.
-    std::vector<char> rom(16384, '\xFF');
-    const unsigned char code[] = {0xB5, 0x5A, 0xAE, 0x40, 0x00, 0xFD, 0x4C};
-    std::copy(std::begin(code), std::end(code), rom.begin());
-    rom[0x3FFE] = '\xC0';
-    rom[0x3FFF] = '\x00';
-    const std::string path = (std::filesystem::temp_directory_path() / "zelkor_run_rom.bin").string();
-    std::ofstream(path, std::ios::binary).write(rom.data(), static_cast<std::streamsize>(rom.size()));
-    const Result r = RunCli({"--rom", path, "--wait", "10", "--dump-me0", "4000:1"});
-    std::filesystem::remove(path);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("executed OFF"), std::string::npos) << r.err;
-    EXPECT_EQ(r.out, "");  // the dump comes after the OFF
+    // LDI A,&5A; STA (&4000); then BCH to itself.
+    const TempRom rom("zelkor_run_rom.bin", {0xB5, 0x5A, 0xAE, 0x40, 0x00, 0x9E, 0x02});
+    const Result r = RunCli({"--rom", rom.path(), "--wait", "10", "--dump-me0", "4000:1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "ME0 4000: 5A\n");
 }
 
 TEST(Run, MachineOffBlanksTheDisplay) {
-    // LDI A,&01; STA (&7600): row 1 of column 0 dark, then a wait loop on the
-    // timer and OFF.
-    std::vector<char> rom(16384, '\xFF');
-    const unsigned char code[] = {0xB5, 0x01, 0xAE, 0x76, 0x00, 0x6A, 0xFF, 0x88, 0x02, 0xFD, 0x4C};
-    std::copy(std::begin(code), std::end(code), rom.begin());
-    rom[0x3FFE] = '\xC0';
-    rom[0x3FFF] = '\x00';
-    const std::string path = (std::filesystem::temp_directory_path() / "zelkor_run_off.bin").string();
-    std::ofstream(path, std::ios::binary).write(rom.data(), static_cast<std::streamsize>(rom.size()));
-    const Result r = RunCli({"--rom", path, "--wait", "10"});
-    std::filesystem::remove(path);
+    // LDI A,&01; STA (&7600): row 1 of column 0 dark; 256 passes of a LOP
+    // loop; OFF.
+    const TempRom rom("zelkor_run_off.bin", {0xB5, 0x01, 0xAE, 0x76, 0x00, 0x6A, 0xFF, 0x88, 0x02, 0xFD, 0x4C});
+    const Result r = RunCli({"--rom", rom.path(), "--wait", "10"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("executed OFF"), std::string::npos) << r.err;
     EXPECT_EQ(SurfacePixel(122, 75 + 3), SurfacePixel(122 + 3, 75 + 3));  // the dot is gone

@@ -63,6 +63,17 @@ protected:
     LH5801& m = machine->record;
 };
 
+// The record after a step equals `expected` but for P, Cycle and the counter
+// readings that every step changes.
+inline void ExpectOnlyPAndCycleChanged(const LH5801& expected, const LH5801& after) {
+    auto copy = std::make_unique<LH5801>(expected);
+    copy->P = after.P;
+    copy->Cycle = after.Cycle;
+    copy->liCurrent = after.liCurrent;
+    copy->liLast = after.liLast;
+    EXPECT_EQ(std::memcmp(copy.get(), &after, sizeof after), 0);
+}
+
 // "C1 Z0 H1 V0": the four arithmetic flags in one comparable text.
 inline std::string FlagText(const LH5801& m) {
     char text[32];

@@ -167,16 +167,6 @@ void FillState(LH5801& m) {
     m.VRegister = 0x1234;
 }
 
-// Everything but P, Cycle and the counter readings must be as before.
-void ExpectOnlyPAndCycleChanged(const LH5801& before, const LH5801& after) {
-    LH5801 expected = before;
-    expected.P = after.P;
-    expected.Cycle = after.Cycle;
-    expected.liCurrent = after.liCurrent;
-    expected.liLast = after.liLast;
-    EXPECT_EQ(std::memcmp(&expected, &after, sizeof after), 0);
-}
-
 TEST_F(StepTest, UndefinedFirstPageOpcodesAreSkippedInOneCycle) {
     std::vector<int> undefined;
     for (int op = 0; op < 256; ++op)

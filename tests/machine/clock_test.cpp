@@ -187,7 +187,19 @@ struct AdvanceCase {
     std::vector<uint32_t> before, after;  // SecU SecT MinU MinT HourU HourT DayU DayT WeekDay Month
 };
 
-TEST_F(ClockTest, OneSecondAdvanceCarriesThroughTheCalendar) {
+class ClockAdvanceTest : public ClockTest {
+protected:
+    template <size_t N>
+    void ExpectAdvances(const AdvanceCase (&cases)[N]) {
+        for (const AdvanceCase& c : cases) {
+            SetDigits(c.before);
+            ClockAdvanceSecond(&m);
+            EXPECT_EQ(Digits(), c.after) << c.name;
+        }
+    }
+};
+
+TEST_F(ClockAdvanceTest, OneSecondAdvanceCarriesThroughTheCalendar) {
     const AdvanceCase cases[] = {
         {"a second", {4, 1, 0, 0, 0, 1, 5, 1, 3, 6}, {5, 1, 0, 0, 0, 1, 5, 1, 3, 6}},
         {"to the minute", {9, 5, 9, 0, 0, 1, 5, 1, 3, 6}, {0, 0, 0, 1, 0, 1, 5, 1, 3, 6}},
@@ -211,16 +223,12 @@ TEST_F(ClockTest, OneSecondAdvanceCarriesThroughTheCalendar) {
         {"30 December", {9, 5, 9, 5, 3, 2, 0, 3, 3, 12}, {0, 0, 0, 0, 0, 0, 1, 3, 3, 12}},
         {"31 December", {9, 5, 9, 5, 3, 2, 1, 3, 3, 12}, {0, 0, 0, 0, 0, 0, 1, 0, 3, 1}},
     };
-    for (const AdvanceCase& c : cases) {
-        SetDigits(c.before);
-        ClockAdvanceSecond(&m);
-        EXPECT_EQ(Digits(), c.after) << c.name;
-    }
+    ExpectAdvances(cases);
 }
 
 // A "Time Set" may store digits out of range; the advance carries only at
 // its limits: the month moves on only from the months of 31 days.
-TEST_F(ClockTest, AdvanceFromOutOfRangeDigitsOnlyCarriesAtItsLimits) {
+TEST_F(ClockAdvanceTest, AdvanceFromOutOfRangeDigitsOnlyCarriesAtItsLimits) {
     const AdvanceCase cases[] = {
         {"month 0", {9, 5, 9, 5, 3, 2, 5, 1, 0, 0}, {0, 0, 0, 0, 0, 0, 6, 1, 0, 0}},
         {"31 of month 15", {9, 5, 9, 5, 3, 2, 1, 3, 0, 15}, {0, 0, 0, 0, 0, 0, 1, 0, 0, 15}},
@@ -228,11 +236,7 @@ TEST_F(ClockTest, AdvanceFromOutOfRangeDigitsOnlyCarriesAtItsLimits) {
         {"day 45", {9, 5, 9, 5, 3, 2, 5, 4, 0, 1}, {0, 0, 0, 0, 0, 0, 6, 4, 0, 1}},
         {"seconds 75", {5, 7, 0, 0, 0, 0, 1, 0, 0, 1}, {6, 7, 0, 0, 0, 0, 1, 0, 0, 1}},
     };
-    for (const AdvanceCase& c : cases) {
-        SetDigits(c.before);
-        ClockAdvanceSecond(&m);
-        EXPECT_EQ(Digits(), c.after) << c.name;
-    }
+    ExpectAdvances(cases);
 }
 
 TEST_F(ClockTest, SetFromHostTimeTakesTheLocalCalendar) {
