@@ -10,6 +10,7 @@
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 
 namespace {
 

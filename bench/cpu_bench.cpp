@@ -13,6 +13,7 @@
 #include "cpu/cpu.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 
 namespace {
 

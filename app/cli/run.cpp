@@ -18,6 +18,7 @@
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 #include "models/tables.h"
 
 namespace {

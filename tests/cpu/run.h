@@ -15,6 +15,7 @@
 #include "cpu/cpu.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 
 constexpr uint16_t kCodeAt = 0x4000;    // base RAM of every model
 constexpr uint16_t kStackTop = 0x47FF;  // top of that RAM

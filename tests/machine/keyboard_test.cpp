@@ -4,6 +4,7 @@
 #include "display_fixture.h"
 #include "machine/keyboard.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 
 namespace {
 
