@@ -301,6 +301,15 @@ constexpr std::array<OpcodeFacts, 512> BuildTable() {
 // kOpcodes[n] is first-page opcode n; kOpcodes[256 + n] is FD n.
 inline constexpr std::array<OpcodeFacts, 512> kOpcodes = opcode_detail::BuildTable();
 
+// Every instruction costs at least one cycle (FD's count is that of the
+// FD-page entry it selects), so that a step reporting 0 can only be an
+// interrupt entry and emulated time always moves on.
+static_assert([] {
+    for (const OpcodeFacts& f : kOpcodes)
+        if (f.mnemonic != Mn::Prefix && f.cycles == 0) return false;
+    return true;
+}());
+
 constexpr int kFdPage = 256;
 constexpr bool IsFdPage(int index) { return index >= kFdPage; }
 // Where the operand bytes start, counted from the opcode's first byte.

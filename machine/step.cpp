@@ -14,17 +14,17 @@ namespace {
 
 inline int StepInline(LH5801* m) {
     if (InterruptRequested(m)) [[unlikely]] {
-        if (TakeInterrupt(m)) return 1;
+        if (TakeInterrupt(m)) return 0;
     }
     if (m->OFF) [[unlikely]]
-        return 0;
+        return kStepOff;
     m->liCurrent = HostCounter();
     kDispatch[ME0Read(m, m->P)](m);
     m->liLast = HostCounter();
     TimerTick(m, m->Cycle);
     if (std::atomic_ref<uint32_t>(m->FrequenceMax).load(std::memory_order_relaxed) != 1) PacingWait(m);
     DisplayRefresh(m);
-    return 1;
+    return static_cast<int>(m->Cycle);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ int Step(LH5801* m) { return StepInline(m); }
 
 uint64_t RunSteps(LH5801* m, uint64_t limit) {
     uint64_t steps = 0;
-    while (steps < limit && StepInline(m)) ++steps;
+    while (steps < limit && StepInline(m) != kStepOff) ++steps;
     return steps;
 }
 

@@ -165,9 +165,9 @@ public:
     bool Run(uint64_t ms) {
         const uint64_t target = cycles_ + ms * kCyclesPerMillisecond;
         while (cycles_ < target) {
-            const bool entersInterrupt = m_->IR0 || (m_->IE && (m_->IR1 || m_->IR2));
-            if (!Step(m_)) return false;
-            if (!entersInterrupt) cycles_ += m_->Cycle ? m_->Cycle : 1;
+            const int consumed = Step(m_);
+            if (consumed == kStepOff) return false;
+            cycles_ += static_cast<uint64_t>(consumed);
             while (cycles_ >= nextSecond_) {
                 ClockAdvanceSecond(m_);
                 nextSecond_ += kCyclesPerSecond;
