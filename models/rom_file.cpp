@@ -9,7 +9,7 @@
 #include "models/tables.h"
 
 bool ReadRomFile(const std::string& path, uint8_t* dest, std::string* why) {
-    const auto cannotRead = [&] { *why = std::string("cannot read the file (") + std::strerror(errno) + ")"; };
+    const auto cannotRead = [&] { *why = std::string("cannot read the file: ") + std::strerror(errno); };
     struct stat info;
     if (::stat(path.c_str(), &info) != 0) return cannotRead(), false;
     if (!S_ISREG(info.st_mode)) {  // checked before opening: a pipe would block the open
@@ -28,7 +28,7 @@ bool ReadRomFile(const std::string& path, uint8_t* dest, std::string* why) {
     }
     if (got != static_cast<size_t>(kRomSize)) {
         const auto size = got == sizeof buffer ? static_cast<unsigned long long>(info.st_size) : got;
-        *why = std::to_string(size) + " bytes, not " + std::to_string(kRomSize) + " (a ROM image fills C000-FFFF)";
+        *why = std::to_string(size) + " bytes; a ROM image is exactly " + std::to_string(kRomSize) + " bytes, C000-FFFF";
         return false;
     }
     std::memcpy(dest, buffer, kRomSize);

@@ -6,6 +6,7 @@
 #include <string>
 
 // Reads exactly kRomSize bytes of `path` into `dest`. Otherwise returns false
-// with the reason in `why` ("cannot read the file (...)", "not a regular
-// file", "100 bytes, not 16384 ...") and leaves `dest` unchanged.
+// with the reason in `why` ("cannot read the file: ...", "not a regular
+// file", "100 bytes; a ROM image is exactly 16384 bytes, C000-FFFF") and
+// leaves `dest` unchanged.
 bool ReadRomFile(const std::string& path, uint8_t* dest, std::string* why);
