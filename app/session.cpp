@@ -17,11 +17,6 @@
 
 namespace {
 
-constexpr int kLastKeyEntry = 66;
-constexpr int kFirstAnnunciator = 67;
-constexpr int kPowerDot = 81;
-constexpr int kLastLibraryEntry = 83;
-
 void Describe(uint32_t image, uint8_t (&slot)[24]) {
     BitmapInfo info;
     ImageDescribe(image, &info);
@@ -102,7 +97,7 @@ bool ChangeMachine(LH5801* m, ModelLibrary* library, const ModelTables& model, u
     library->getRom(m, romId);
     InitialiseSkin(m, *library);
     m->Machine = static_cast<uint32_t>(model.machine);
-    for (int e = 0; e <= kLastLibraryEntry; ++e) DrawCurrentImage(m, e);
+    for (int e = 0; e <= kSkinLastLibraryEntry; ++e) DrawCurrentImage(m, e);
     return true;
 }
 
@@ -123,40 +118,40 @@ void FirstStartDefaults(LH5801* m) {
 
 void InitialiseSkin(LH5801* m, const ModelLibrary& library) {
     library.initialise(m);
-    for (int e = 0; e <= kLastLibraryEntry; ++e) {
+    for (int e = 0; e <= kSkinLastLibraryEntry; ++e) {
         Describe(m->Skin[e].imageB, m->Skin[e].bitmapInfoB);
         Describe(m->Skin[e].imageA, m->Skin[e].bitmapInfoA);
     }
 }
 
 void PaintAll(LH5801* m) {
-    for (int e = 0; e <= kLastLibraryEntry; ++e) m->Skin[e].dirty = 1;
+    for (int e = 0; e <= kSkinLastLibraryEntry; ++e) m->Skin[e].dirty = 1;
     DisplayRebuild(m);
-    for (int e = 0; e <= kLastKeyEntry; ++e) DrawCurrentImage(m, e);
+    for (int e = 0; e <= kSkinLastKey; ++e) DrawCurrentImage(m, e);
     if (!IsRunning(m)) {
-        for (int e = kFirstAnnunciator; e <= kPowerDot; ++e) DrawWithImageB(m, e);
+        for (int e = kSkinFirstAnnunciator; e <= kSkinPowerDot; ++e) DrawWithImageB(m, e);
         DisplayDrawDotsUnlit(m);
         return;
     }
-    for (int e = kFirstAnnunciator; e <= kPowerDot; ++e) DrawCurrentImage(m, e);
+    for (int e = kSkinFirstAnnunciator; e <= kSkinPowerDot; ++e) DrawCurrentImage(m, e);
     DisplayRedrawDots(m);
 }
 
 void PowerOn(LH5801* m) {
     CpuReset(m);
     DisplayRebuild(m);
-    for (int e = 0; e <= 80; ++e) DrawCurrentImage(m, e);
+    for (int e = 0; e <= kSkinLastAnnunciator; ++e) DrawCurrentImage(m, e);
     DisplayRedrawDots(m);
 }
 
 void RunStart(LH5801* m) {
     SetRunning(m, 1);
-    DrawWithImageA(m, kPowerDot);
+    DrawWithImageA(m, kSkinPowerDot);
 }
 
 void RunEnd(LH5801* m) {
     SetRunning(m, 0);
-    for (int e = kFirstAnnunciator; e <= kPowerDot; ++e) DrawWithImageB(m, e);
+    for (int e = kSkinFirstAnnunciator; e <= kSkinPowerDot; ++e) DrawWithImageB(m, e);
     DisplayBlank(m);
 }
 

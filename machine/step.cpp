@@ -40,6 +40,6 @@ uint64_t RunSteps(LH5801* m, uint64_t limit) {
 void HardReset(LH5801* m) {
     CpuReset(m);
     std::memset(m->BufferVideo, 0, sizeof m->BufferVideo);
-    std::memset(&m->Busy, 0, sizeof(uint32_t) * 14);
+    std::memset(&m->Busy, 0, sizeof(uint32_t) * kAnnunciatorFlags);
     std::memset(m->Dots, 0, sizeof m->Dots);
 }

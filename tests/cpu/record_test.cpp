@@ -32,8 +32,8 @@ void LoadBusyProgram(LH5801& m) {
     std::memcpy(&m.ME0[0x4200], timer.data(), timer.size());
     m.ME0[0xFFFA] = 0x42;
     m.ME0[0xFFFB] = 0x00;
-    m.Machine = 255;
-    m.Module = 272;
+    m.Machine = kMachinePC1500A;
+    m.Module = kModuleCE161;
     m.P = 0x4000;
     m.S = 0x47FF;
     m.X = 0x4400;
