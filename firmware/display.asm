@@ -5,8 +5,9 @@
 ; TEXT keeps the characters shown. Every routine keeps X, Y and U.
 
 ; Blanks the 26 characters and puts the cursor at column 0. Annunciators
-; are left alone.
-lcd_clear:  LDI A,0
+; are left alone. Keeps A.
+lcd_clear:  PSH A
+            LDI A,0
             STA (CURSOR)
 clear_eol_loop:
             LDI A,' '
@@ -16,6 +17,7 @@ clear_eol_loop:
             BCR clear_eol_loop
             LDI A,0
             STA (CURSOR)
+            POP A
             RTN
 
 ; Blanks from the cursor to the end of the line; the cursor stays.
@@ -51,6 +53,10 @@ print_hex:  PSH A
             AEX
             SJP print_digit
             POP A
+            PSH A
+            SJP print_digit
+            POP A
+            RTN
 print_digit:
             ANI A,&0F
             CPI A,10
@@ -61,10 +67,14 @@ digit_09:   ADI A,'0'           ; the carry is clear here
                                 ; falls through to put_char
 
 ; Draws character A (20-7E; others as '?') at the cursor and moves the
-; cursor on; past column 25 nothing is drawn.
-put_char:   PSH X
+; cursor on; past column 25 nothing is drawn. Keeps A.
+put_char:   PSH A
+            PSH X
             PSH Y
             STA (CHAR)
+            LDA (USER_RUN)
+            STA (OUTPUT_SEEN)   ; a program's output stays until a key
+            LDA (CHAR)
             LDA (CURSOR)
             CPI A,26
             BCS put_char_done
@@ -132,6 +142,7 @@ put_columns:
 put_char_done:
             POP Y
             POP X
+            POP A
             RTN
 
 ; Draws glyph column A (bit 0 = top row), inverted when INVERSE is 7F, at

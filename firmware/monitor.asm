@@ -74,7 +74,13 @@ ask_run:    LDI XH,HIGH(text_run)
             STA (GO_ADDR+1)
             SJP run_program
             SJP key_start
-            LDI A,0
+            LDA (HOW_ENDED)
+            CPI A,1
+            BZR run_shown
+            LDA (OUTPUT_SEEN)   ; returned after printing: a key first
+            BZS run_shown
+            SJP mon_key
+run_shown:  LDI A,0
             BCH regs_page
 
 show_regs:  LDI A,0

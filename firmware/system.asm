@@ -139,6 +139,8 @@ run_program:
             STA (SAVED_S+1)
             LDI A,ANN_BUSY
             SJP ann1_on
+            LDI A,0
+            STA (OUTPUT_SEEN)
             LDI A,1
             STA (USER_RUN)
             SJP call_program
