@@ -92,10 +92,14 @@ poll_key:   STA (TEMP)
 poll_unshifted:
             LDA (TEMP)
 poll_report:
-            PSH A
+            PSH A               ; the idle time starts again, a whole second from now
             LDI A,0
             STA (IDLE)
             STA (IDLE+1)
+            LDI A,100
+            STA (PRESCALE1)
+            LDI A,26
+            STA (PRESCALE2)
             POP A               ; Z clear: a key
             RTN
 poll_none:  SJP idle_check

@@ -140,7 +140,7 @@ hex_not:    REC
             RTN
 
 ; Asks for an address: the text at X, then VALUE in four digits that typing
-; replaces; LEFT takes back a digit. C set and VALUE on ENTER, C clear on CL
+; replaces (a fifth digit is ignored); LEFT takes back the last digit typed. C set and VALUE on ENTER, C clear on CL
 ; or BREAK.
 ask_address:
             LDI A,SCR_PROMPT    ; no clock on the line meanwhile
@@ -174,10 +174,12 @@ ask_key:    SJP mon_key
             BCR ask_key
             STA (TEMP)
             LDA (DIGITS)
-            BZR ask_shift
+            BZR ask_more
             STA (VALUE)         ; the first digit replaces the address shown
             STA (VALUE+1)
-ask_shift:  LDI A,1
+ask_more:   CPI A,4
+            BCS ask_key         ; four digits already: the others are ignored
+            INC A
             STA (DIGITS)
             LDI UL,3
 ask_shift_bit:
@@ -192,7 +194,11 @@ ask_shift_bit:
             ORA (TEMP)
             STA (VALUE+1)
             BCH ask_draw
-ask_back:   LDI UL,3
+ask_back:   LDA (DIGITS)        ; takes back the last digit typed
+            BZS ask_key
+            DEC A
+            STA (DIGITS)
+            LDI UL,3
 ask_back_bit:
             LDA (VALUE)
             SHR
@@ -201,8 +207,6 @@ ask_back_bit:
             ROR
             STA (VALUE+1)
             LOP UL,ask_back_bit
-            LDI A,1
-            STA (DIGITS)
             BCH ask_draw
 ask_done:   SEC
             RTN

@@ -22,11 +22,8 @@ reset:      LDI S,STACK_TOP
             STA (LCD_FLAGS1)
             LDI A,ANN_RUN
             STA (LCD_FLAGS2)
-            LDI A,0
-            STA (INVERSE)
-            SJP lcd_clear
             SIE
-            JMP monitor
+            JMP monitor         ; which draws the whole line
 
 ; The system RAM: set up once (MAGIC tells), kept while the machine is off;
 ; the keyboard and run state start afresh at every power-on.
@@ -197,9 +194,16 @@ off_again:  BCH off_again
             INCLUDE "monitor.asm"
             INCLUDE "font.asm"
 
-; The vector page: services at FFC0-FFCF (see services.asm), then the
-; interrupt and reset vectors.
-            ORG &FFC0
+; The top of the ROM: the address of the character set at FEFC, a service
+; that only returns at FEFE, the vector page FF00-FFFF. Every vector word a
+; VEJ or VMJ can name leads to code: the services at FFC0-FFCD, the
+; interrupts and reset at FFF8-FFFF, and svc_none (FEFE) everywhere else.
+            ORG &FEFC
+            DW FONT
+svc_none:   RTN                 ; at FEFE: FE FE is its vector word
+
+            ORG &FF00
+            DS &C0,&FE          ; VMJ 00 to VMJ BF
             DW svc_clear        ; VEJ (C0)
             DW svc_print_char   ; VEJ (C2)
             DW svc_print_hex    ; VEJ (C4)
@@ -207,8 +211,8 @@ off_again:  BCH off_again
             DW svc_read_clock   ; VEJ (C8)
             DW svc_print_text   ; VEJ (CA)
             DW svc_locate       ; VEJ (CC)
+            DS &FFF8-$,&FE      ; VEJ (CE) to VEJ (F6): none yet
 
-            ORG &FFF8
             DW on_key           ; maskable interrupt: the ON key
             DW timer_tick       ; timer
             DW reset            ; non-maskable: nothing raises it
