@@ -146,34 +146,43 @@ put_char_done:
             RTN
 
 ; Draws glyph column A (bit 0 = top row), inverted when INVERSE is 7F, at
-; the byte pair X in the current half; X moves to the next column.
+; the byte pair X in the current half; X moves to the next column. Each byte
+; is written once, so the display never shows the column half drawn.
 put_column: EOR (INVERSE)
             STA (GLYPH)
             LDA (HALF)
             BZR column_high
-            ANI (X),&F0
-            LDA (GLYPH)
+            LDA (GLYPH)         ; rows 1-4 into the low nibble
             ANI A,&0F
-            ORA (X)
+            STA (NIBBLE)
+            LDA (X)
+            ANI A,&F0
+            ORA (NIBBLE)
             SIN X
-            ANI (X),&F0
-            LDA (GLYPH)
+            LDA (GLYPH)         ; rows 5-7
             AEX
             ANI A,&07
-            ORA (X)
+            STA (NIBBLE)
+            LDA (X)
+            ANI A,&F0
+            ORA (NIBBLE)
             SIN X
             BCH column_next
 column_high:
-            ANI (X),&0F
-            LDA (GLYPH)
+            LDA (GLYPH)         ; rows 1-4 into the high nibble
             AEX
             ANI A,&F0
-            ORA (X)
+            STA (NIBBLE)
+            LDA (X)
+            ANI A,&0F
+            ORA (NIBBLE)
             SIN X
-            ANI (X),&0F
-            LDA (GLYPH)
+            LDA (GLYPH)         ; rows 5-7
             ANI A,&70
-            ORA (X)
+            STA (NIBBLE)
+            LDA (X)
+            ANI A,&0F
+            ORA (NIBBLE)
             SIN X
 column_next:
             CPI XL,&4E          ; past column 38: on to block 2

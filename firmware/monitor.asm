@@ -131,6 +131,14 @@ mon_key_clock:
             LDA (CLOCK)
             CPA (SHOWN_SEC)
             BZS mon_key
+            LDA (SCREEN)
+            CPI A,SCR_TIME
+            BZS mon_key_date    ; the date too
+            LDI A,0
+            STA (INVERSE)
+            SJP draw_time_of_day
+            BCH mon_key
+mon_key_date:
             SJP show_screen
             BCH mon_key
 mon_key_done:
@@ -172,6 +180,8 @@ draw_time:  SJP clock_read
             SJP clock_month
             SJP print_hex
 draw_clock: SJP lcd_clear_eol
+; The time of day at column 18.
+draw_time_of_day:
             SJP clock_read
             LDA (CLOCK)
             STA (SHOWN_SEC)

@@ -86,19 +86,21 @@ std::tm LocalNow() {
 
 TEST(Monitor, PowerOnShowsTheBannerAndTheHostTimeWithinASecond) {
     const int before = SecondsOfDay(LocalNow());
-    const Result r = RunCli({"--wait", "900", "--dump-me0", kText, "--lcd"});
+    const Result r = RunCli({"--wait", "900", "--dump-me0", kText, "--wait", "1600", "--dump-me0", kText, "--lcd"});
     const int after = SecondsOfDay(LocalNow());
     ASSERT_EQ(r.status, 0) << r.err;
     const auto screens = Screens(r.out);
-    ASSERT_EQ(screens.size(), 1u);
-    const std::string& line = screens[0];
-    EXPECT_EQ(line.substr(0, 18), "ZELKOR MONITOR    ");
+    ASSERT_EQ(screens.size(), 2u);
+    EXPECT_EQ(screens[0].substr(0, 18), "ZELKOR MONITOR    ");
     int h = 0, m = 0, s = 0;
-    ASSERT_EQ(std::sscanf(line.substr(18).c_str(), "%2d:%2d:%2d", &h, &m, &s), 3) << line;
+    ASSERT_EQ(std::sscanf(screens[0].substr(18).c_str(), "%2d:%2d:%2d", &h, &m, &s), 3) << screens[0];
     const int shown = h * 3600 + m * 60 + s;
-    EXPECT_TRUE((shown >= before && shown <= after) || after < before) << line;
-    // The dots are the characters in the ROM's own font, and RUN is lit.
-    EXPECT_EQ(r.out.substr(r.out.find('\n') + 1), Dots(line, BundledRom()) + " Run \n");
+    EXPECT_TRUE((shown >= before && shown <= after) || after < before) << screens[0];
+    // Two seconds later the time has moved on; the dots are the characters
+    // in the ROM's own font, and RUN is lit.
+    EXPECT_NE(screens[1], screens[0]);
+    const std::string lcd = r.out.substr(r.out.rfind("ME0"));
+    EXPECT_EQ(lcd.substr(lcd.find('\n') + 1), Dots(screens[1], BundledRom()) + " Run \n");
 }
 
 TEST(Monitor, EveryModelStartsTheMonitor) {
@@ -183,12 +185,13 @@ TEST(Monitor, ServicesPrintHexAndTextLocateWaitForAKeyAndReadTheClock) {
     std::vector<std::string> args{"--wait", "300"};
     for (const auto& a : TypeProgram(program)) args.push_back(a);
     args.insert(args.end(), {"--type", "M4020\n4F\n4B\n0\n", "--type", "G4000\n", "--dump-me0", kText,
-                             "--key", "SHIFT", "--key", "Q", "--dump-me0", "4100:3"});
+                             "--key", "SHIFT", "--lcd", "--key", "Q", "--dump-me0", "4100:3", "--lcd"});
     const Result r = RunCli(args);
     ASSERT_EQ(Screens(r.out).size(), 1u) << r.err;
     EXPECT_EQ(Screens(r.out)[0], "          3COK            ");
     const auto got = Dumps(r.out, "4100").at(0);
     EXPECT_EQ(got[0], 0x80 | 'Q');  // the key after SHIFT
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), 'S'), 1) << "SHIFT lit until the next key";
     const std::tm now = LocalNow();
     const auto bcd = [](int v) { return static_cast<uint8_t>(v / 10 * 16 + v % 10); };
     EXPECT_LE(got[1], 0x59);        // seconds, BCD
