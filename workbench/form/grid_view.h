@@ -1,0 +1,35 @@
+// A grid on the face: the 8-pixel fixed font, the face's colours, column
+// widths in characters, tab moves between cells, Ctrl+Delete to delete the
+// current row after a confirmation, Insert to add an empty row.
+#pragma once
+
+#include <QTableView>
+
+class Dialogs;
+class GridModel;
+
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    GridView(GridModel& model, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Selects `row` and scrolls to it; -1 selects nothing.
+    void SelectRow(int row);
+    // Sets each column's width from the table's widths in characters.
+    void ApplyWidths();
+
+    static constexpr const char* kDeleteQuestion = "Delete this row ?";
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void DeleteCurrentRow();
+    void AddRow();
+
+    GridModel& model_;
+    Dialogs& dialogs_;
+};
+
+// The face's fixed font, also used by its labels.
+QFont FaceFont();
