@@ -23,10 +23,10 @@ public:
     virtual void Error(const QString& text) = 0;
 };
 
-// Modal Qt dialogs owned by `parent`.
+// Modal Qt dialogs owned by the window once it is set.
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
     bool Confirm(const QString& question) override;
     std::optional<QString> AskText(const QString& title, const QString& prompt, const QString& initial) override;
     QString OpenFileName(const QString& filter) override;
@@ -34,5 +34,5 @@ public:
     void Error(const QString& text) override;
 
 private:
-    QWidget* parent_;
+    QWidget* parent_ = nullptr;
 };

@@ -1,41 +1,52 @@
 #include "workbench/form/grid_model.h"
 
-#include "workbench/form/grid_source.h"
+#include "workbench/table.h"
 
-GridModel::GridModel(GridSource& source, QObject* parent) : QAbstractTableModel(parent), source_(source) {}
+namespace {
+
+// The tables hold Latin-1 bytes; Qt holds Unicode.
+QString ToQt(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+GridModel::GridModel(Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !attached_ ? 0 : source_.RowCount();
+    return parent.isValid() || !attached_ ? 0 : static_cast<int>(table_.size());
 }
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : source_.ColumnCount(); }
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.fieldCount(); }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return source_.Cell(index.row(), index.column());
+    if (static_cast<size_t>(index.row()) >= table_.size()) return {};
+    return ToQt(table_.at(static_cast<size_t>(index.row()), index.column()));
 }
 
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) return false;
-    const QString text = value.toString();
-    if (text == source_.Cell(index.row(), index.column())) return true;  // nothing to post
-    const int row = index.row();
-    const int moved = source_.SetCell(row, index.column(), text);
-    if (moved == row) {
-        emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
+    if (!index.isValid() || role != Qt::EditRole || !attached_) return false;
+    const size_t row = static_cast<size_t>(index.row());
+    if (row >= table_.size()) return false;
+    const QByteArray text = value.toString().toLatin1();
+    const std::string_view bytes(text.constData(), static_cast<size_t>(text.size()));
+    if (bytes == table_.at(row, index.column())) return true;  // nothing to post
+    const uint64_t layout = table_.layoutRevision();
+    table_.PostField(row, index.column(), bytes);
+    if (table_.layoutRevision() == layout) {
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     } else {
-        // The sorted table moved the row: everything between the two places shifted.
+        // A new sort key moved the row; the rows between shifted with it.
         beginResetModel();
         endResetModel();
     }
-    emit RowPosted(moved);
     return true;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    const QStringList titles = source_.Titles();
-    return section >= 0 && section < titles.size() ? QVariant(titles[section]) : QVariant();
+    if (section < 0 || section >= table_.fieldCount()) return {};
+    const std::string_view title = table_.spec().fields[static_cast<size_t>(section)].title;
+    return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
@@ -57,15 +68,15 @@ void GridModel::Attach() {
 }
 
 void GridModel::RemoveRow(int row) {
-    if (row < 0 || row >= source_.RowCount()) return;
+    if (!attached_ || row < 0 || static_cast<size_t>(row) >= table_.size()) return;
     beginRemoveRows(QModelIndex(), row, row);
-    source_.RemoveRow(row);
+    table_.Remove(static_cast<size_t>(row));
     endRemoveRows();
 }
 
 int GridModel::AddRow() {
     beginResetModel();
-    const int row = source_.AddRow();
+    const size_t row = table_.Append(table_.NewRow());
     endResetModel();
-    return row;
+    return static_cast<int>(row);
 }

@@ -6,7 +6,7 @@
 
 #include "workbench/form/dialogs.h"
 #include "workbench/form/grid_model.h"
-#include "workbench/form/grid_source.h"
+#include "workbench/table.h"
 
 QFont FaceFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -39,9 +39,9 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
 
 void GridView::ApplyWidths() {
     const int charWidth = QFontMetrics(FaceFont()).horizontalAdvance(QLatin1Char('0'));
-    const std::vector<int> widths = model_.source().Widths();
-    for (size_t column = 0; column < widths.size(); ++column)
-        setColumnWidth(static_cast<int>(column), widths[column] * charWidth + 8);
+    const auto& fields = model_.table().spec().fields;
+    for (size_t column = 0; column < fields.size(); ++column)
+        setColumnWidth(static_cast<int>(column), fields[column].width * charWidth + 8);
 }
 
 void GridView::SelectRow(int row) {

@@ -1,44 +1,37 @@
-// The long commands of the face: loading and saving the ROM table, the
-// disassembly pass and the purge, each with its dialogs, the busy mark and
-// the grids detached while it works.
+// The face's commands over the ROM table: loading and saving it, the
+// disassembly pass and the purge, each with its dialogs, the busy mark and the
+// grids detached while it works, and the window serving its events meanwhile.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
-
-#include "workbench/form/bench.h"
-#include "workbench/form/dialogs.h"
-#include "workbench/form/grid_model.h"
-#include "workbench/form/grid_view.h"
-#include "workbench/form/key_label.h"
-#include "workbench/form/sifter_window.h"
-#include "workbench/form/texts.h"
-
 #include <QLabel>
 #include <QLineEdit>
 
+#include "workbench/disassembler.h"
+#include "workbench/form/dialogs.h"
+#include "workbench/form/grid_model.h"
+#include "workbench/form/key_label.h"
+#include "workbench/form/sifter_window.h"
+#include "workbench/form/texts.h"
+#include "workbench/hex.h"
+#include "workbench/listing.h"
+#include "workbench/workbench.h"
+
 namespace {
 
-// A hexadecimal address 0000-FFFF, or nothing.
-std::optional<unsigned> ParseAddress(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > 4) return std::nullopt;
-    bool ok = false;
-    const unsigned value = trimmed.toUInt(&ok, 16);
-    if (!ok) return std::nullopt;
-    return value;
-}
-
-// Serves the window's events now and then while a long command works, often
-// enough to keep it responsive and seldom enough to cost little.
-Breathe EventPump() {
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    return [clock] {
-        if (clock->elapsed() < 30) return;
+// Serves the window's events at its first call and then whenever some time
+// has passed: often enough to keep it responsive, seldom enough to cost little.
+class EventPump {
+public:
+    void operator()() {
+        if (clock_.isValid() && clock_.elapsed() < 25) return;
         QCoreApplication::processEvents();
-        clock->restart();
-    };
-}
+        clock_.start();
+    }
+
+private:
+    QElapsedTimer clock_;
+};
 
 // The hourglass for as long as it lives.
 struct Hourglass {
@@ -46,7 +39,15 @@ struct Hourglass {
     ~Hourglass() { QApplication::restoreOverrideCursor(); }
 };
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+std::filesystem::path PathOf(const QString& name) { return std::filesystem::path(name.toStdString()); }
+
+std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
+
+// A start address as the load asks for it: hexadecimal, 0000 to FFFF.
+bool IsAddress(const QString& text) {
+    const auto value = ParseHex(Latin1(text));
+    return value && *value <= 0xFFFF;
+}
 
 }  // namespace
 
@@ -65,6 +66,10 @@ void SifterWindow::SetBusy(bool busy) {
     busy_mark_->setVisible(busy);
 }
 
+void SifterWindow::Report(const std::string& message) {
+    if (!message.empty()) dialogs_.Error(QString::fromStdString(message));
+}
+
 void SifterWindow::DetachGrids() {
     for (GridModel* model : {rom_model_, mnemo_model_, addr_model_}) model->Detach();
 }
@@ -76,57 +81,63 @@ void SifterWindow::AttachGrids() {
 
 void SifterWindow::Clear() {
     if (busy_) return;
-    bench_.ClearRom();
+    rom_model_->Detach();
+    wb_.rom.Clear();
     rom_model_->Attach();
     SetSaveEnabled(false);
 }
 
 void SifterWindow::LoadRomImage() {
-    // Emptying the table waits until a file is chosen, so that cancelling
-    // any of the dialogs keeps the listing.
-    const bool keep = bench_.RomEmpty() || dialogs_.Confirm(texts::kKeepRom);
+    if (busy_) return;
+    // No empties the table only once a file is chosen and open, so that
+    // cancelling a later dialog keeps the listing.
+    const bool keep = wb_.rom.empty() || dialogs_.Confirm(texts::kKeepRom);
     Long([&] {
         SetGoVisible(true);
         DetachGrids();
         const auto answer = dialogs_.AskText(texts::kLoadRomTitle, texts::kStartPrompt, texts::kAddressInitial);
         if (!answer) return;
-        const auto start = ParseAddress(*answer);
-        if (!start) {
+        if (!IsAddress(*answer)) {
             dialogs_.Error(texts::kInvalidAddress);
             return;
         }
-        const QString path = dialogs_.OpenFileName(texts::kRomFilter);
-        if (path.isEmpty()) return;
+        const QString file = dialogs_.OpenFileName(texts::kRomFilter);
+        if (file.isEmpty()) return;
         Hourglass hourglass;
-        if (const auto note = bench_.LoadRomImage(path.toStdString(), *start, keep, EventPump()))
-            dialogs_.Error(FromStd(*note));
+        EventPump pump;
+        const RomLoadResult result = ::LoadRomImage(wb_, PathOf(file), Latin1(*answer), keep, [&](size_t, size_t) {
+            pump();
+            return true;
+        });
+        Report(result.error);
+        Report(result.note);
     });
 }
 
 void SifterWindow::LoadSource() {
     Long([&] {
         rom_model_->Detach();
-        const QString path = dialogs_.OpenFileName(texts::kAsmFilter);
-        if (path.isEmpty()) return;
+        const QString file = dialogs_.OpenFileName(texts::kAsmFilter);
+        if (file.isEmpty()) return;
         Hourglass hourglass;
-        if (const auto failure = bench_.LoadSource(path.toStdString())) dialogs_.Error(FromStd(*failure));
+        Report(::LoadSource(wb_, PathOf(file)));
     });
 }
 
 void SifterWindow::SaveSource() {
     Long([&] {
-        const QString path = dialogs_.SaveFileName(texts::kAsmFilter);
-        if (path.isEmpty()) return;
-        if (const auto failure = bench_.SaveSource(path.toStdString())) dialogs_.Error(FromStd(*failure));
+        const QString file = dialogs_.SaveFileName(texts::kAsmFilter);
+        if (file.isEmpty()) return;
+        Report(::SaveSource(wb_, WithExtension(file.toStdString(), ".ASM")));
     });
 }
 
 void SifterWindow::SaveText() {
     Long([&] {
         rom_model_->Detach();
-        const QString path = dialogs_.SaveFileName(texts::kTxtFilter);
-        if (path.isEmpty()) return;
-        if (const auto failure = bench_.SaveText(path.toStdString())) dialogs_.Error(FromStd(*failure));
+        const QString file = dialogs_.SaveFileName(texts::kTxtFilter);
+        if (file.isEmpty()) return;
+        Report(SaveListing(wb_, WithExtension(file.toStdString(), ".TXT")));
     });
 }
 
@@ -135,22 +146,21 @@ void SifterWindow::Disassemble() {
         const Dialect dialect = dialogs_.Confirm(texts::kUsePseudoZ80) ? Dialect::PseudoZ80 : Dialect::LH5801;
         Hourglass hourglass;
         DetachGrids();
-        for (QLineEdit* field : {start_input_, end_input_}) {
-            if (!ParseAddress(field->text())) {
-                dialogs_.Error(QStringLiteral("%1 %2").arg(texts::kInvalidAddress, field->text()));
-                return;
-            }
+        DisassemblyPass pass(wb_, dialect, Latin1(start_input_->text()), Latin1(end_input_->text()));
+        EventPump pump;
+        while (pass.Step(64)) {
+            pump();
+            pass.SetEnd(Latin1(end_input_->text()));  // the user may move the end meanwhile
         }
-        const unsigned start = *ParseAddress(start_input_->text());
-        const unsigned end = *ParseAddress(end_input_->text());
-        if (bench_.Pass(start, end, dialect, EventPump())) SetSaveEnabled(true);
+        if (pass.instructions() > 0) SetSaveEnabled(true);
+        Report(pass.error());
     });
 }
 
 void SifterWindow::Purge() {
     Long([&] {
         rom_model_->Detach();
-        bench_.Purge();
+        Report(::Purge(wb_).error);
         SetGoVisible(false);
     });
 }
@@ -162,6 +172,6 @@ void SifterWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (const auto failure = bench_.SaveModifiedTables()) dialogs_.Error(FromStd(*failure));
+    for (const std::string& message : SaveModifiedTableFiles(wb_, table_dir_)) Report(message);
     event->accept();
 }

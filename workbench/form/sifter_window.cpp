@@ -11,14 +11,13 @@
 
 #include "workbench/art/face_colours.h"
 #include "workbench/art/face_layout.h"
-#include "workbench/form/bench.h"
 #include "workbench/form/dialogs.h"
 #include "workbench/form/face_picture.h"
 #include "workbench/form/grid_model.h"
-#include "workbench/form/grid_source.h"
 #include "workbench/form/grid_view.h"
 #include "workbench/form/key_label.h"
 #include "workbench/form/texts.h"
+#include "workbench/workbench.h"
 
 namespace {
 
@@ -67,15 +66,14 @@ QString FaceStyle() {
 
 }  // namespace
 
-SifterWindow::SifterWindow(Bench& bench, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), bench_(bench), dialogs_(dialogs) {
+SifterWindow::SifterWindow(Workbench& wb, std::filesystem::path tableDir, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), wb_(wb), table_dir_(std::move(tableDir)), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("%1 %2").arg(texts::kProgram, SIFTER_VERSION));
     setFixedSize(face::kWidth, face::kHeight);
     setFont(FaceFont());
     face_ = QPixmap::fromImage(FacePicture());
     setStyleSheet(FaceStyle());
-    if (const auto failure = bench_.LoadTables()) dialogs_.Error(QString::fromStdString(*failure));
-    bench_.ClearModified();
+    for (const std::string& message : LoadTableFiles(wb_, table_dir_)) Report(message);
     BuildFace();
     BuildStrip();
     BuildPanels();
@@ -144,23 +142,23 @@ void SifterWindow::BuildPanels() {
         layout->setSpacing(2);
         return widget;
     };
-    auto grid = [this](GridSource& source, GridModel*& model, const char* name, QWidget* owner) {
-        model = new GridModel(source, this);
+    auto grid = [this](Table& table, GridModel*& model, const char* name, QWidget* owner) {
+        model = new GridModel(table, this);
         auto* view = new GridView(*model, dialogs_, owner);
         view->setObjectName(QString::fromUtf8(name));
         owner->layout()->addWidget(view);
         return view;
     };
     cpu_panel_ = panel("P_CPU");
-    mnemo_grid_ = grid(bench_.Mnemo(), mnemo_model_, "DBGridMnemo", cpu_panel_);
-    sbr_grid_ = grid(bench_.Sbr(), sbr_model_, "DBGridSbr", cpu_panel_);
+    mnemo_grid_ = grid(wb_.mnemo, mnemo_model_, "DBGridMnemo", cpu_panel_);
+    sbr_grid_ = grid(wb_.sbr, sbr_model_, "DBGridSbr", cpu_panel_);
     // The mnemonic grid takes what its columns need; the parameter grid the rest.
     static_cast<QHBoxLayout*>(cpu_panel_->layout())->setStretch(0, 48);
     static_cast<QHBoxLayout*>(cpu_panel_->layout())->setStretch(1, 23);
     rom_panel_ = panel("P_ROM");
-    rom_grid_ = grid(bench_.Rom(), rom_model_, "DBGridRom", rom_panel_);
+    rom_grid_ = grid(wb_.rom, rom_model_, "DBGridRom", rom_panel_);
     addr_panel_ = panel("P_Addr");
-    addr_grid_ = grid(bench_.Addr(), addr_model_, "DBGridAddr", addr_panel_);
+    addr_grid_ = grid(wb_.addr, addr_model_, "DBGridAddr", addr_panel_);
 }
 
 void SifterWindow::BuildBottomRow() {
@@ -218,7 +216,7 @@ void SifterWindow::paintEvent(QPaintEvent*) {
 // ---- Modes ----
 
 void SifterWindow::SwitchOn() {
-    bench_.ClearModified();
+    ClearModifiedFlags(wb_);
     strip_->show();
     if (mode_ == 0) {
         mode_ = 1;
@@ -265,14 +263,24 @@ void SifterWindow::SetSaveEnabled(bool enabled) {
 
 // ---- Searches ----
 
+namespace {
+
+// The row whose `field` holds exactly `text`, as a grid row (-1: none).
+int FindRow(const Table& table, int field, const QString& text) {
+    const size_t row = table.Find(field, text.toLatin1().toStdString());
+    return row == Table::npos ? -1 : static_cast<int>(row);
+}
+
+}  // namespace
+
 void SifterWindow::FindAddress(const QString& text) {
     if (text.isEmpty()) return;
-    if (mode_ == 2) rom_grid_->SelectRow(bench_.FindAddress(bench_.Rom(), text.toStdString()));
-    if (mode_ == 3) addr_grid_->SelectRow(bench_.FindAddress(bench_.Addr(), text.toStdString()));
+    if (mode_ == 2) rom_grid_->SelectRow(FindRow(wb_.rom, RomField::ADDRESS, text));
+    if (mode_ == 3) addr_grid_->SelectRow(FindRow(wb_.addr, AddrField::ADDRESS, text));
 }
 
 void SifterWindow::FindLabel(const QString& text) {
     if (text.isEmpty()) return;
-    if (mode_ == 2) rom_grid_->SelectRow(bench_.FindLabel(bench_.Rom(), text.toStdString()));
-    if (mode_ == 3) addr_grid_->SelectRow(bench_.FindLabel(bench_.Addr(), text.toStdString()));
+    if (mode_ == 2) rom_grid_->SelectRow(FindRow(wb_.rom, RomField::LABEL, text));
+    if (mode_ == 3) addr_grid_->SelectRow(FindRow(wb_.addr, AddrField::LABEL, text));
 }

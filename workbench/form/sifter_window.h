@@ -1,13 +1,15 @@
 // Sifter's window: the face of a pocket computer with its switch keys, its
 // commands, the display strip and the three panels of grids, and the bottom
 // row of search and range fields. The form state is the mode (0 off, 1 CPU
-// language, 2 ROM source, 3 Ram addresses); the tables live in the Bench.
+// language, 2 ROM source, 3 Ram addresses); the tables live in the Workbench.
 #pragma once
 
 #include <QPixmap>
 #include <QWidget>
 
-class Bench;
+#include <filesystem>
+
+struct Workbench;
 class Dialogs;
 class GridModel;
 class GridView;
@@ -18,8 +20,9 @@ class QLineEdit;
 class SifterWindow : public QWidget {
     Q_OBJECT
 public:
-    // Loads the tables from `bench`'s folder, reporting a file that fails.
-    SifterWindow(Bench& bench, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Loads the three table files from `tableDir`, reporting each that fails;
+    // closing saves the modified ones there.
+    SifterWindow(Workbench& wb, std::filesystem::path tableDir, Dialogs& dialogs, QWidget* parent = nullptr);
     ~SifterWindow() override;
 
     int mode() const { return mode_; }
@@ -52,6 +55,7 @@ private:
     void SetSaveEnabled(bool enabled);
     void SetGoVisible(bool visible);
     void SetBusy(bool busy);
+    void Report(const std::string& message);
     void DetachGrids();
     void AttachGrids();
     // Runs `body` with the busy mark shown and the grids detached; refuses to
@@ -59,7 +63,8 @@ private:
     template <typename Body>
     void Long(Body body);
 
-    Bench& bench_;
+    Workbench& wb_;
+    std::filesystem::path table_dir_;
     Dialogs& dialogs_;
     QPixmap face_;
     int mode_ = 0;
