@@ -369,7 +369,7 @@ void SifterFormTest::loadDisassembleAndSave() {
     const std::string source = ReadAll(f.Path("listing.ASM"));
     QVERIFY(source.starts_with("LABEL\tADDRESS\tCODE\tHEXA\tMNEMO\tCOMMENT\r\n"));
     QCOMPARE(ReadAll(f.Path("listing.txt")),
-             std::string("START       C000:  8E05          BCH +&05            EntryJump to LOOP (C007) \r\n"
+             std::string("START       C000:  8E05          BCH +&05            Entry Jump to LOOP (C007) \r\n"
                          "            C002:  BEE22C        SJP &E22C           \r\n"
                          "            C005:  9A            RTN                 \r\n"));
 
