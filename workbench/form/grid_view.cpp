@@ -8,6 +8,32 @@
 #include "workbench/form/grid_model.h"
 #include "workbench/table.h"
 
+namespace {
+
+// The grid's colours: its own background, the selected cell, the titles, and
+// scroll bars in the same family.
+QString GridStyle() {
+    const QFont font = FaceFont();
+    return QStringLiteral(
+               "QTableView { background: #9DA491; color: #1E2420; gridline-color: #868D7B;"
+               "  selection-color: #BCBDA6; selection-background-color: #5E5C51; }"
+               "QLineEdit { background: #BCC2B0; color: #1E2420; border: 1px solid #5E5C51; }"
+               "QHeaderView { background: #62695A; }"
+               "QHeaderView::section { background: #62695A; color: #E4E8DA; border: none;"
+               "  border-right: 1px solid #4E5448; padding: 0 3px; font-family: \"%1\"; font-size: %2px; }"
+               "QTableCornerButton::section { background: #62695A; border: none; }"
+               "QScrollBar { background: #868D7B; border: none; }"
+               "QScrollBar:horizontal { height: 10px; } QScrollBar:vertical { width: 10px; }"
+               "QScrollBar::handle { background: #62695A; border: 1px solid #4E5448; }"
+               "QScrollBar::handle:horizontal { min-width: 20px; } QScrollBar::handle:vertical { min-height: 20px; }"
+               "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
+               "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+        .arg(font.family())
+        .arg(font.pixelSize());
+}
+
+}  // namespace
+
 QFont FaceFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     // The face's small font: 8 points at the 96 dots per inch it was drawn for.
@@ -20,6 +46,7 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
     : QTableView(parent), model_(model), dialogs_(dialogs) {
     setModel(&model);
     setFont(FaceFont());
+    setStyleSheet(GridStyle());
     setTabKeyNavigation(true);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -29,6 +56,7 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setFont(FaceFont());
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(QFontMetrics(FaceFont()).height() + 3);
@@ -44,12 +72,12 @@ void GridView::ApplyWidths() {
         setColumnWidth(static_cast<int>(column), fields[column].width * charWidth + 8);
 }
 
-void GridView::SelectRow(int row) {
+void GridView::SelectCell(int row, int column) {
     if (row < 0 || row >= model_.rowCount()) {
         selectionModel()->clear();
         return;
     }
-    const QModelIndex cell = model_.index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+    const QModelIndex cell = model_.index(row, column);
     setCurrentIndex(cell);
     scrollTo(cell, QAbstractItemView::PositionAtCenter);
 }

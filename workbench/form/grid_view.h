@@ -13,8 +13,9 @@ class GridView : public QTableView {
 public:
     GridView(GridModel& model, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Selects `row` and scrolls to it; -1 selects nothing.
-    void SelectRow(int row);
+    // Selects the cell of `row` in `column` and scrolls to it; row -1 selects
+    // nothing.
+    void SelectCell(int row, int column);
     // Sets each column's width from the table's widths in characters.
     void ApplyWidths();
 

@@ -35,33 +35,21 @@ public:
     }
 };
 
-// The face's look: keys, captions, fields, the strip and the grids.
+// The face's look: keys, captions, fields and the strip.
 QString FaceStyle() {
+    // Every selector names a face control, so the dialogs the window owns keep
+    // the ordinary look.
     return QStringLiteral(
                "KeyLabel { color: %1; background: transparent; font-weight: bold; }"
                "KeyLabel:disabled { color: %2; }"
                "QLabel[caption=\"true\"] { color: %3; background: transparent; }"
-               "QLineEdit { color: %4; background: %5; border: none; padding: 0 3px;"
+               "QLineEdit[face=\"true\"] { color: %4; background: %5; border: none; padding: 0 3px;"
                "  selection-color: #BCBDA6; selection-background-color: #5E5C51; }"
                "QWidget#P_Top { background: %6; }"
                "QWidget#P_Top QLabel { color: %7; background: transparent; font-weight: bold; }"
-               "QWidget#P_Top QLabel#LBL_Busy { color: %8; }"
-               "QTableView { background: #9DA491; color: #1E2420; gridline-color: #868D7B;"
-               "  selection-color: #BCBDA6; selection-background-color: #5E5C51; }"
-               "QHeaderView { background: #62695A; }"
-               "QHeaderView::section { background: #62695A; color: #E4E8DA; border: none;"
-               "  border-right: 1px solid #4E5448; padding: 0 3px; font-family: %9; font-size: %10px; }"
-               "QTableCornerButton::section { background: #62695A; border: none; }"
-               "QScrollBar { background: #868D7B; border: none; }"
-               "QScrollBar:horizontal { height: 10px; } QScrollBar:vertical { width: 10px; }"
-               "QScrollBar::handle { background: #62695A; border: 1px solid #4E5448; }"
-               "QScrollBar::handle:horizontal { min-width: 20px; } QScrollBar::handle:vertical { min-height: 20px; }"
-               "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
-               "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+               "QWidget#P_Top QLabel#LBL_Busy { color: %8; }")
         .arg(Css(face::kKeyText), Css(face::kKeyTextOff), Css(face::kCaption), Css(face::kFieldText),
-             Css(face::kGlassColour), Css(face::kStripColour), Css(face::kStripText), Css(face::kBusyText))
-        .arg(FaceFont().family())
-        .arg(FaceFont().pixelSize());
+             Css(face::kGlassColour), Css(face::kStripColour), Css(face::kStripText), Css(face::kBusyText));
 }
 
 }  // namespace
@@ -172,6 +160,7 @@ void SifterWindow::BuildBottomRow() {
     auto input = [this](const char* name, const char* initial, face::Box box, const char* hint, int maxLength) {
         auto* edit = new QLineEdit(QString::fromUtf8(initial), this);
         edit->setObjectName(QString::fromUtf8(name));
+        edit->setProperty("face", true);
         edit->setGeometry(RectOf(box));
         edit->setToolTip(QString::fromUtf8(hint));
         edit->setValidator(new UpperCase(edit));
@@ -275,12 +264,12 @@ int FindRow(const Table& table, int field, const QString& text) {
 
 void SifterWindow::FindAddress(const QString& text) {
     if (text.isEmpty()) return;
-    if (mode_ == 2) rom_grid_->SelectRow(FindRow(wb_.rom, RomField::ADDRESS, text));
-    if (mode_ == 3) addr_grid_->SelectRow(FindRow(wb_.addr, AddrField::ADDRESS, text));
+    if (mode_ == 2) rom_grid_->SelectCell(FindRow(wb_.rom, RomField::ADDRESS, text), RomField::ADDRESS);
+    if (mode_ == 3) addr_grid_->SelectCell(FindRow(wb_.addr, AddrField::ADDRESS, text), AddrField::ADDRESS);
 }
 
 void SifterWindow::FindLabel(const QString& text) {
     if (text.isEmpty()) return;
-    if (mode_ == 2) rom_grid_->SelectRow(FindRow(wb_.rom, RomField::LABEL, text));
-    if (mode_ == 3) addr_grid_->SelectRow(FindRow(wb_.addr, AddrField::LABEL, text));
+    if (mode_ == 2) rom_grid_->SelectCell(FindRow(wb_.rom, RomField::LABEL, text), RomField::LABEL);
+    if (mode_ == 3) addr_grid_->SelectCell(FindRow(wb_.addr, AddrField::LABEL, text), AddrField::LABEL);
 }
