@@ -23,13 +23,14 @@ QString GridStyle() {
                "  border-right: 1px solid #4E5448; padding: 0 3px; font-family: \"%1\"; font-size: %2px; }"
                "QTableCornerButton::section { background: #62695A; border: none; }"
                "QScrollBar { background: #868D7B; border: none; }"
-               "QScrollBar:horizontal { height: 10px; } QScrollBar:vertical { width: 10px; }"
+               "QScrollBar:horizontal { height: %3px; } QScrollBar:vertical { width: %3px; }"
                "QScrollBar::handle { background: #62695A; border: 1px solid #4E5448; }"
                "QScrollBar::handle:horizontal { min-width: 20px; } QScrollBar::handle:vertical { min-height: 20px; }"
                "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
                "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
         .arg(font.family())
-        .arg(font.pixelSize());
+        .arg(font.pixelSize())
+        .arg(GridView::kScrollBarWidth);
 }
 
 }  // namespace
@@ -66,10 +67,16 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
 }
 
 void GridView::ApplyWidths() {
-    const int charWidth = QFontMetrics(FaceFont()).horizontalAdvance(QLatin1Char('0'));
+    const qreal charWidth = QFontMetricsF(FaceFont()).horizontalAdvance(QLatin1Char('0'));
     const auto& fields = model_.table().spec().fields;
     for (size_t column = 0; column < fields.size(); ++column)
-        setColumnWidth(static_cast<int>(column), fields[column].width * charWidth + 8);
+        setColumnWidth(static_cast<int>(column), qRound(fields[column].width * charWidth) + 8);
+}
+
+int GridView::ColumnsWidth() const {
+    int width = 0;
+    for (int column = 0; column < model_.columnCount(); ++column) width += columnWidth(column);
+    return width;
 }
 
 void GridView::SelectCell(int row, int column) {

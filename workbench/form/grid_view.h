@@ -18,6 +18,9 @@ public:
     void SelectCell(int row, int column);
     // Sets each column's width from the table's widths in characters.
     void ApplyWidths();
+    // The width of all columns together.
+    int ColumnsWidth() const;
+    static constexpr int kScrollBarWidth = 10;
 
     static constexpr const char* kDeleteQuestion = "Delete this row ?";
 

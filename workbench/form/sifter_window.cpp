@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -141,8 +142,8 @@ void SifterWindow::BuildPanels() {
     mnemo_grid_ = grid(wb_.mnemo, mnemo_model_, "DBGridMnemo", cpu_panel_);
     sbr_grid_ = grid(wb_.sbr, sbr_model_, "DBGridSbr", cpu_panel_);
     // The mnemonic grid takes what its columns need; the parameter grid the rest.
-    static_cast<QHBoxLayout*>(cpu_panel_->layout())->setStretch(0, 48);
-    static_cast<QHBoxLayout*>(cpu_panel_->layout())->setStretch(1, 23);
+    mnemo_grid_->setFixedWidth(mnemo_grid_->ColumnsWidth() + GridView::kScrollBarWidth);
+    sbr_grid_->horizontalHeader()->setStretchLastSection(true);
     rom_panel_ = panel("P_ROM");
     rom_grid_ = grid(wb_.rom, rom_model_, "DBGridRom", rom_panel_);
     addr_panel_ = panel("P_Addr");
