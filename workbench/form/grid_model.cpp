@@ -30,14 +30,14 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     const QByteArray text = value.toString().toLatin1();
     const std::string_view bytes(text.constData(), static_cast<size_t>(text.size()));
     if (bytes == table_.at(row, index.column())) return true;  // nothing to post
-    const uint64_t layout = table_.layoutRevision();
-    table_.PostField(row, index.column(), bytes);
-    if (table_.layoutRevision() == layout) {
+    const size_t moved = table_.PostField(row, index.column(), bytes);
+    if (moved == row) {
         emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     } else {
         // A new sort key moved the row; the rows between shifted with it.
         beginResetModel();
         endResetModel();
+        emit RowMoved(static_cast<int>(moved), index.column());
     }
     return true;
 }

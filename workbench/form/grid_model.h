@@ -32,6 +32,10 @@ public:
 
     Table& table() { return table_; }
 
+signals:
+    // An edit gave the row a new sort key and moved it to `row`.
+    void RowMoved(int row, int column);
+
 private:
     Table& table_;
     bool attached_ = true;

@@ -64,6 +64,8 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
     verticalHeader()->setMinimumSectionSize(QFontMetrics(FaceFont()).height() + 1);
     ApplyWidths();
     connect(&model, &QAbstractItemModel::modelReset, this, &GridView::ApplyWidths);
+    // The cursor follows a row that an edit moved.
+    connect(&model, &GridModel::RowMoved, this, &GridView::SelectCell);
 }
 
 void GridView::ApplyWidths() {

@@ -333,6 +333,16 @@ void SifterFormTest::gridsEditAndDeleteRows() {
     QVERIFY(grid->model()->setData(grid->model()->index(0, 2), "Cold start"));
     QCOMPARE(f.wb.addr.at(0, 2), std::string("Cold start"));
     QVERIFY(f.AnyModified());
+    // Tab moves to the next cell.
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    QTest::keyClick(grid, Qt::Key_Tab);
+    QCOMPARE(grid->currentIndex(), grid->model()->index(0, 2));
+    // A new address moves the row to its sorted place, and the cursor with it.
+    QVERIFY(grid->model()->setData(grid->model()->index(0, 1), "C008"));
+    QCOMPARE(f.wb.addr.at(1, 0), std::string("START"));
+    QCOMPARE(grid->currentIndex(), grid->model()->index(1, 1));
+    QVERIFY(grid->model()->setData(grid->model()->index(1, 1), "C000"));
+    QCOMPARE(grid->currentIndex(), grid->model()->index(0, 1));
     // Ctrl+Delete asks first; No keeps the row, Yes deletes it.
     f.dialogs.confirms = {false, true};
     QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
@@ -373,9 +383,10 @@ void SifterFormTest::loadDisassembleAndSave() {
                          "            C002:  BEE22C        SJP &E22C           \r\n"
                          "            C005:  9A            RTN                 \r\n"));
 
-    // Loading the source back replaces the listing; cancelling keeps it.
-    f.Click("Label5");
+    // Cancelling "Load source" keeps the listing; loading one replaces it.
     f.Click("B_LoadRomSource");
+    QCOMPARE(f.wb.rom.size(), size_t{3});
+    f.Click("Label5");
     QCOMPARE(f.wb.rom.size(), size_t{0});
     f.dialogs.files = {f.Path("listing.ASM")};
     f.Click("B_LoadRomSource");
