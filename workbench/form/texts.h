@@ -49,8 +49,10 @@ inline constexpr const char* kStartPrompt = "ROM start address";
 inline constexpr const char* kInvalidAddress = "Invalid address !";
 inline constexpr const char* kUsePseudoZ80 = "Use pseudo Z80 mnemo instead of LH5801 ?";
 
-inline constexpr const char* kRomFilter = "Rom image (*.rom)";
-inline constexpr const char* kAsmFilter = "ASM file (*.ASM)";
-inline constexpr const char* kTxtFilter = "TXT file (*.TXT)";
+// Each filter names its extension in both cases: file names here are
+// case-sensitive, and a listing saved elsewhere may be in lower case.
+inline constexpr const char* kRomFilter = "Rom image (*.rom *.ROM)";
+inline constexpr const char* kAsmFilter = "ASM file (*.ASM *.asm)";
+inline constexpr const char* kTxtFilter = "TXT file (*.TXT *.txt)";
 
 }  // namespace texts

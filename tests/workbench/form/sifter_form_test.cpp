@@ -305,7 +305,7 @@ void SifterFormTest::startAddressDialog() {
     f.LoadImage(QByteArray::fromHex("8E05"), "c000");
     QCOMPARE(f.wb.rom.size(), size_t{2});
     QCOMPARE(f.wb.rom.at(1, 1), std::string("C001"));
-    QCOMPARE(f.dialogs.asked.last(), QString("open Rom image (*.rom)"));
+    QCOMPARE(f.dialogs.asked.last(), QString("open Rom image (*.rom *.ROM)"));
     // With rows present the load asks to keep them; No replaces them.
     f.dialogs.confirms.push_back(false);
     f.LoadImage(QByteArray::fromHex("9A"), "D000");
@@ -375,7 +375,7 @@ void SifterFormTest::loadDisassembleAndSave() {
     f.Click("B_SaveRomSource");
     f.Click("B_SaveToText");
     QCOMPARE(f.dialogs.asked.mid(f.dialogs.asked.size() - 2),
-             QStringList({"save ASM file (*.ASM)", "save TXT file (*.TXT)"}));
+             QStringList({"save ASM file (*.ASM *.asm)", "save TXT file (*.TXT *.txt)"}));
     const std::string source = ReadAll(f.Path("listing.ASM"));
     QVERIFY(source.starts_with("LABEL\tADDRESS\tCODE\tHEXA\tMNEMO\tCOMMENT\r\n"));
     QCOMPARE(ReadAll(f.Path("listing.txt")),
@@ -390,7 +390,7 @@ void SifterFormTest::loadDisassembleAndSave() {
     QCOMPARE(f.wb.rom.size(), size_t{0});
     f.dialogs.files = {f.Path("listing.ASM")};
     f.Click("B_LoadRomSource");
-    QCOMPARE(f.dialogs.asked.last(), QString("open ASM file (*.ASM)"));
+    QCOMPARE(f.dialogs.asked.last(), QString("open ASM file (*.ASM *.asm)"));
     QCOMPARE(f.wb.rom.size(), size_t{3});
     QCOMPARE(f.wb.rom.at(2, RomField::MNEMO), std::string("RTN"));
     QVERIFY(f.dialogs.errors.isEmpty());
