@@ -6,6 +6,7 @@
 
 #include "workbench/form/dialogs.h"
 #include "workbench/form/grid_model.h"
+#include "workbench/form/texts.h"
 #include "workbench/table.h"
 
 namespace {
@@ -107,7 +108,7 @@ void GridView::keyPressEvent(QKeyEvent* event) {
 
 void GridView::DeleteCurrentRow() {
     const QModelIndex current = currentIndex();
-    if (!current.isValid() || !dialogs_.Confirm(kDeleteQuestion)) return;
+    if (!current.isValid() || !dialogs_.Confirm(texts::kDeleteRow)) return;
     model_.RemoveRow(current.row());
 }
 

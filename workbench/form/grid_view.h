@@ -22,8 +22,6 @@ public:
     int ColumnsWidth() const;
     static constexpr int kScrollBarWidth = 10;
 
-    static constexpr const char* kDeleteQuestion = "Delete this row ?";
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

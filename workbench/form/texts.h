@@ -47,6 +47,7 @@ inline constexpr const char* kKeepRom = "Keep current ROM active ?";
 inline constexpr const char* kLoadRomTitle = "Load Zelkor ROM image";
 inline constexpr const char* kStartPrompt = "ROM start address";
 inline constexpr const char* kInvalidAddress = "Invalid address !";
+inline constexpr const char* kDeleteRow = "Delete this row ?";
 inline constexpr const char* kUsePseudoZ80 = "Use pseudo Z80 mnemo instead of LH5801 ?";
 
 // Each filter names its extension in both cases: file names here are

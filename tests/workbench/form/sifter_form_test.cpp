@@ -349,7 +349,7 @@ void SifterFormTest::gridsEditAndDeleteRows() {
     QCOMPARE(f.wb.addr.size(), size_t{2});
     QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(f.wb.addr.size(), size_t{1});
-    QCOMPARE(f.dialogs.asked, QStringList({GridView::kDeleteQuestion, GridView::kDeleteQuestion}));
+    QCOMPARE(f.dialogs.asked, QStringList({"Delete this row ?", "Delete this row ?"}));
     QCOMPARE(f.wb.addr.at(0, 0), std::string("LOOP"));
 }
 
