@@ -1,5 +1,6 @@
 // Sifter's window: start state, modes, searches, grids, commands and closing,
 // driven through its labels and fields with the dialogs answered by a script.
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -50,8 +51,10 @@ struct Fixture {
     Workbench wb;
     std::unique_ptr<SifterWindow> window;
 
-    Fixture() {
+    // `before` runs on the folder before the window opens.
+    explicit Fixture(void (*before)(const QString& dir) = nullptr) {
         WriteTables(dir.path());
+        if (before) before(dir.path());
         window = std::make_unique<SifterWindow>(wb, dir.path().toStdString(), dialogs);
         window->show();
     }
@@ -101,6 +104,7 @@ class SifterFormTest : public QObject {
 private slots:
     void faceIsTheEmbeddedPicture();
     void startStateOffersOnlyTheSwitches();
+    void missingTableFileIsReported();
     void captionsAndHints();
     void onLeadsToRomModeAndModeCycles();
     void visibilityFollowsTheMode_data();
@@ -139,6 +143,16 @@ void SifterFormTest::startStateOffersOnlyTheSwitches() {
     QCOMPARE(f.window->mode(), 0);
     for (const char* name : kPanels) QVERIFY2(!f.Shown(name), name);
     QVERIFY(f.dialogs.errors.isEmpty());
+}
+
+void SifterFormTest::missingTableFileIsReported() {
+    Fixture f([](const QString& dir) { QFile::remove(dir + "/ASMSBR.txt"); });
+    QCOMPARE(f.dialogs.errors.size(), 1);
+    QVERIFY2(f.dialogs.errors.first().contains("ASMSBR.txt"), qPrintable(f.dialogs.errors.first()));
+    QCOMPARE(f.wb.sbr.size(), size_t{0});
+    QCOMPARE(f.Find<GridView>("DBGridMnemo")->model()->rowCount(), 4);
+    f.Click("Label1");
+    QCOMPARE(f.window->mode(), 2);
 }
 
 void SifterFormTest::captionsAndHints() {
@@ -357,6 +371,16 @@ void SifterFormTest::loadDisassembleAndSave() {
     Fixture f;
     f.Click("Label1");
     f.LoadImage(QByteArray::fromHex("8E05BEE22C9A"), "C000");
+    // A range that is no hex number stops the pass with a message naming it.
+    f.Type("E_Start", "C0G0");
+    f.Click("B_Go");
+    QCOMPARE(f.dialogs.errors.size(), 1);
+    QVERIFY2(f.dialogs.errors.first().contains("C0G0"), qPrintable(f.dialogs.errors.first()));
+    QVERIFY(!f.window->busy() && !f.Shown("LBL_Busy"));
+    QCOMPARE(f.Find<GridView>("DBGridRom")->model()->rowCount(), 6);
+    QVERIFY(!f.Usable("B_SaveRomSource"));
+    f.dialogs.errors.clear();
+
     f.Type("E_Start", "C000");
     f.Type("E_End", "C005");
     f.dialogs.confirms.push_back(false);  // LH5801 mnemonics
