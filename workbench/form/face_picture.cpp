@@ -65,6 +65,12 @@ QImage DecodeJpeg(const uint8_t* data, size_t size) {
     return image;
 }
 
+QByteArray FaceJpeg() {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(sifter_face_jpeg),
+                                   static_cast<qsizetype>(sifter_face_jpeg_end - sifter_face_jpeg));
+}
+
 QImage FacePicture() {
-    return DecodeJpeg(sifter_face_jpeg, static_cast<size_t>(sifter_face_jpeg_end - sifter_face_jpeg));
+    const QByteArray jpeg = FaceJpeg();
+    return DecodeJpeg(reinterpret_cast<const uint8_t*>(jpeg.constData()), static_cast<size_t>(jpeg.size()));
 }

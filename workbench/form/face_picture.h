@@ -2,6 +2,7 @@
 // with libjpeg when the window is created.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include <cstddef>
@@ -10,5 +11,6 @@
 // The picture, or a null image when the JPEG cannot be decoded.
 QImage DecodeJpeg(const uint8_t* data, size_t size);
 
-// The embedded face, decoded.
+// The embedded face: the JPEG as stored, and decoded.
+QByteArray FaceJpeg();
 QImage FacePicture();

@@ -120,9 +120,17 @@ private slots:
 };
 
 void SifterFormTest::faceIsTheEmbeddedPicture() {
+    // A baseline JFIF picture: the JFIF marker first, a baseline frame, no progressive one.
+    const QByteArray jpeg = FaceJpeg();
+    QVERIFY(jpeg.startsWith(QByteArray::fromHex("FFD8FFE000104A46494600")));
+    QVERIFY(jpeg.contains(QByteArray::fromHex("FFC0")));
+    QVERIFY(!jpeg.contains(QByteArray::fromHex("FFC2")));
     const QImage face = FacePicture();
     QCOMPARE(face.size(), QSize(755, 464));
     QVERIFY(DecodeJpeg(reinterpret_cast<const uint8_t*>("not a jpeg"), 10).isNull());
+    // A cut-off picture decodes without ending the program.
+    const QImage half = DecodeJpeg(reinterpret_cast<const uint8_t*>(jpeg.constData()), jpeg.size() / 2);
+    QVERIFY(half.isNull() || half.size() == face.size());
     Fixture f;
     QCOMPARE(f.window->size(), QSize(755, 464));
     QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
