@@ -1,5 +1,6 @@
 // Sifter's window: start state, modes, searches, grids, commands and closing,
 // driven through its labels and fields with the dialogs answered by a script.
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -443,6 +444,7 @@ void SifterFormTest::passKeepsTheWindowResponsive() {
         if (!f.window->busy()) return;
         ++servedWhileBusy;
         QVERIFY(f.Shown("LBL_Busy"));
+        QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
         QCOMPARE(f.Find<GridView>("DBGridRom")->model()->rowCount(), 0);
         f.Click("Label5");
     });
@@ -451,6 +453,7 @@ void SifterFormTest::passKeepsTheWindowResponsive() {
     f.Click("B_Go");
     timer.stop();
     QVERIFY(servedWhileBusy > 0);
+    QVERIFY(!QApplication::overrideCursor());
     QVERIFY(!f.Shown("LBL_Busy"));
     QCOMPARE(f.wb.rom.size(), size_t{16384});
     QCOMPARE(f.wb.rom.at(16383, RomField::MNEMO), std::string("RET"));
