@@ -1,6 +1,10 @@
 // Sifter's core: the four tables, their files, and the busy state shared by
 // the long commands. Free of any toolkit; the window and `sifter-cli` both
-// drive it.
+// drive it. The rest of the surface:
+//   table.h         the table type (rows, sort field, posting, hook)
+//   table_file.h    the table text format
+//   listing.h       ROM images, assembler sources, text listings
+//   disassembler.h  the disassembly pass (whole or in slices) and the purge
 //
 //   Workbench wb;
 //   for (auto& message : LoadTableFiles(wb, ProgramDirectory())) show(message);
