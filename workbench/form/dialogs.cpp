@@ -37,3 +37,5 @@ QString QtDialogs::SaveFileName(const QString& filter) {
 void QtDialogs::Error(const QString& text) {
     QMessageBox::critical(parent_, Caption(), text, QMessageBox::Abort);
 }
+
+void QtDialogs::Inform(const QString& text) { QMessageBox::information(parent_, Caption(), text); }

@@ -21,6 +21,8 @@ public:
     virtual QString SaveFileName(const QString& filter) = 0;
     // An error with an Abort button.
     virtual void Error(const QString& text) = 0;
+    // Something the user should know, with an OK button.
+    virtual void Inform(const QString& text) = 0;
 };
 
 // Modal Qt dialogs owned by the window once it is set.
@@ -32,6 +34,7 @@ public:
     QString OpenFileName(const QString& filter) override;
     QString SaveFileName(const QString& filter) override;
     void Error(const QString& text) override;
+    void Inform(const QString& text) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -110,7 +110,7 @@ void SifterWindow::LoadRomImage() {
             return true;
         });
         Report(result.error);
-        Report(result.note);
+        if (!result.note.empty()) dialogs_.Inform(QString::fromStdString(result.note));
     });
 }
 

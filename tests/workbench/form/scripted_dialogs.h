@@ -15,6 +15,7 @@ public:
     std::deque<QString> files;
     QStringList asked;    // questions, prompts and filters, in order
     QStringList errors;
+    QStringList notes;
 
     bool Confirm(const QString& question) override {
         asked << question;
@@ -33,6 +34,7 @@ public:
         return Take(files, QString());
     }
     void Error(const QString& text) override { errors << text; }
+    void Inform(const QString& text) override { notes << text; }
 
 private:
     // An empty script answers as a user who cancels.

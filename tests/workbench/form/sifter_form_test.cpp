@@ -339,6 +339,12 @@ void SifterFormTest::startAddressDialog() {
     f.dialogs.texts.push_back(std::nullopt);
     f.Click("B_LoadRomImage");
     QCOMPARE(f.wb.rom.size(), size_t{1});
+    // An image that runs past FFFF is cut there, and the user is told.
+    f.dialogs.confirms.push_back(false);
+    f.LoadImage(QByteArray::fromHex("01020304"), "FFFE");
+    QCOMPARE(f.wb.rom.size(), size_t{2});
+    QCOMPARE(f.dialogs.notes.size(), 1);
+    QVERIFY2(f.dialogs.notes.first().contains("2 bytes"), qPrintable(f.dialogs.notes.first()));
     // A load shows the GO keys whatever the mode.
     f.Click("Label12");
     f.dialogs.confirms.push_back(true);
