@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 
 #include "workbench/form/dialogs.h"
 #include "workbench/form/grid_model.h"
@@ -34,6 +36,21 @@ QString GridStyle() {
         .arg(GridView::kScrollBarWidth);
 }
 
+// Cell editors that take no more characters than the field holds.
+class CapacityDelegate : public QStyledItemDelegate {
+public:
+    CapacityDelegate(const Table& table, QObject* parent) : QStyledItemDelegate(parent), table_(table) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(static_cast<int>(table_.spec().fields[static_cast<size_t>(index.column())].capacity));
+        return editor;
+    }
+
+private:
+    const Table& table_;
+};
+
 }  // namespace
 
 QFont FaceFont() {
@@ -49,6 +66,7 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
     setModel(&model);
     setFont(FaceFont());
     setStyleSheet(GridStyle());
+    setItemDelegate(new CapacityDelegate(model.table(), this));
     setTabKeyNavigation(true);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);

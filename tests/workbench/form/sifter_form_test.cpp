@@ -362,6 +362,12 @@ void SifterFormTest::gridsEditAndDeleteRows() {
     QVERIFY(grid->model()->setData(grid->model()->index(0, 2), "Cold start"));
     QCOMPARE(f.wb.addr.at(0, 2), std::string("Cold start"));
     QVERIFY(f.AnyModified());
+    // The cell editor takes no more than the field holds.
+    auto* editor = qobject_cast<QLineEdit*>(
+        grid->itemDelegate()->createEditor(grid->viewport(), QStyleOptionViewItem(), grid->model()->index(0, 0)));
+    QVERIFY(editor);
+    QCOMPARE(editor->maxLength(), 10);
+    delete editor;
     // Tab moves to the next cell.
     grid->setCurrentIndex(grid->model()->index(0, 1));
     QTest::keyClick(grid, Qt::Key_Tab);
