@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cpu/cpu.h"
+#include "machine/step.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
 
@@ -66,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (auto& b : m->ME0) b = in.Next();
     for (auto& b : m->ME1) b = in.Next();
     CheckInvariants(m);
-    for (int i = 0; i < 4000 && Step(m); ++i) CheckInvariants(m);
+    for (int i = 0; i < 4000 && Step(m) != kStepOff; ++i) CheckInvariants(m);
     return 0;
 }
