@@ -231,6 +231,8 @@ bool StartMachine(Session& s, const RunPlan& plan) {
 
 }  // namespace
 
+bool CheckRunOptions(const std::vector<std::string>& args, std::ostream& err) { return Plan(args, err).has_value(); }
+
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto plan = Plan(args, err);
     if (!plan) return 2;
