@@ -1,0 +1,363 @@
+#include "app/emulator.h"
+
+#include <atomic>
+#include <utility>
+
+#include "app/menu.h"
+#include "app/state_file.h"
+#include "app/texts.h"
+#include "cpu/cpu.h"
+#include "cpu/pacing.h"
+#include "machine/ce150.h"
+#include "machine/clock.h"
+#include "machine/display.h"
+#include "machine/memory.h"
+
+namespace {
+
+// The model of each machine: its library, its Machine word and its items.
+struct MachineModel {
+    const char* library;
+    uint32_t machine;
+    int firstItem, lastItem, optimisedItem;
+};
+constexpr MachineModel kModels[] = {
+    {"Zelkor", kMachinePC1500, kCmdPc1500Rom1, kCmdPc1500Rom3, kCmdPc1500Rom3},
+    {"ZelkorA", kMachinePC1500A, kCmdPc1500ARom1, kCmdPc1500ARom3, kCmdPc1500ARom3},
+    {"Kavro", kMachinePC2, kCmdPc2Rom1, kCmdPc2Rom3, kCmdPc2Rom3},
+};
+
+const MachineModel* ModelOfItem(int id) {
+    for (const MachineModel& model : kModels)
+        if (id >= model.firstItem && id <= model.lastItem) return &model;
+    return nullptr;
+}
+
+const MachineModel* ModelOfMachine(uint32_t machine) {
+    for (const MachineModel& model : kModels)
+        if (model.machine == machine) return &model;
+    return nullptr;
+}
+
+void Store(uint32_t& field, uint32_t value) { std::atomic_ref<uint32_t>(field).store(value, std::memory_order_relaxed); }
+uint32_t Load(uint32_t& field) { return std::atomic_ref<uint32_t>(field).load(std::memory_order_relaxed); }
+
+std::string SaveFailure(const std::string& file, const std::string& error) {
+    return "Le fichier d'état " + file + " n'a pas pu être écrit (" + error + "). L'état de la machine n'est pas sauvegardé.";
+}
+
+}  // namespace
+
+Emulator::Emulator(Ui& ui, EmulatorOptions options) : ui_(ui), options_(std::move(options)), machine_(NewMachine()) {
+    hooks_.powerOn = [this](LH5801*) { PowerOnAndRun(); };
+    hooks_.onKeyInterrupt = [this](LH5801*) { thread_.Post(kRequestOnKey); };
+    hooks_.offKey = [this](LH5801*) { OffKey(); };
+}
+
+Emulator::~Emulator() {
+    thread_.Stop();
+    if (library_.handle) {
+        library_.libere(record());
+        UnbindModelLibrary(&library_);
+    }
+}
+
+bool Emulator::IsOn() const { return IsRunning(&machine_->record); }
+
+void Emulator::ShowWarning(const std::string& text) {
+    ui_.ShowMessage({kCaptionWarning, text, MessageButtons::OkCancel, MessageIcon::Warning, true});
+}
+
+void Emulator::ShowError(const std::string& text) {
+    ui_.ShowMessage({"", text, MessageButtons::Ok, MessageIcon::Stop, false});
+}
+
+// ---- Start-up --------------------------------------------------------------
+
+bool Emulator::Start() {
+    LH5801* m = record();
+    ui_.SetTitle(kTitleOff);
+    m->PixelSize = kSkinDotsSmall;
+    SetStartMarks();
+    std::string error;
+    if (!BindModelLibrary(options_.startLibrary, &library_, &error)) {
+        ShowError(error);
+        return false;
+    }
+    library_.getRom(m, kFirstStartRom);
+    m->FrequenceMax = 0;
+    CheckSpeed();
+    const StateLoadResult loaded = LoadState(m, options_.stateFile);
+    if (loaded.outcome == StateLoad::Loaded) {
+        ApplyLoadedState();
+    } else {
+        ReportStateLoad(loaded);
+        ApplyDefaults();
+    }
+    m->Version = kRecordSize;
+    m->hWnd = m->MemoryDC = m->hInstance = 0;
+    m->ModuleHandle = m->TraceFile = 0;
+    m->Running = 0;
+    CpuReset(m);
+    if (!BuildCycleTimeTable(m)) {
+        ShowError(kTextNoCounter);
+        return false;
+    }
+    InitialiseSkin(m, library_);
+    ClockSetFromHostTime(m);
+    ui_.StartSecondTimer();
+    started_ = true;
+    PaintAll();
+    return true;
+}
+
+void Emulator::SetStartMarks() {
+    CheckPixels();
+    ui_.CheckMenuItem(kCmdDebugMode, false);
+    CheckMachineItem(kCmdPc1500ARom3);
+    for (int id = kCmdFirstDebug; id <= kCmdLastDebug; ++id) ui_.EnableMenuItem(id, false);
+}
+
+// A restored record keeps its configuration: the menu marks and the bound
+// library follow it (its ROM image came with the file).
+void Emulator::ApplyLoadedState() {
+    LH5801* m = record();
+    if (m->PixelSize != kSkinDotsSmall && m->PixelSize != kSkinDotsFull) m->PixelSize = kSkinDotsSmall;
+    const MachineModel* model = ModelOfMachine(m->Machine);
+    if (model && model->library != library_.name) {
+        ModelLibrary other;
+        std::string error;
+        if (BindModelLibrary(model->library, &other, &error)) {
+            UnbindModelLibrary(&library_);
+            library_ = std::move(other);
+        } else {
+            ShowError(error);
+        }
+    }
+    if (const MachineModel* bound = ModelOfMachine(m->Machine); bound && bound->library == library_.name)
+        CheckMachineItem(bound->optimisedItem);
+    CheckModule(m->Module);
+    CheckSpeed();
+    CheckPixels();
+}
+
+void Emulator::ApplyDefaults() {
+    FirstStartDefaults(record());
+    CheckModule(kModuleCE161);
+    CheckSpeed();
+    CheckPixels();
+}
+
+void Emulator::ReportStateLoad(const StateLoadResult& result) {
+    const std::string& name = options_.stateFile;
+    if (result.outcome == StateLoad::WrongSize) {
+        std::string text = "Le fichier d'état " + name + " fait " + std::to_string(result.size) +
+                           " octets au lieu de " + std::to_string(kRecordSize) + " : il n'est pas chargé";
+        if (!result.keptAs.empty()) text += " et il est conservé sous le nom " + result.keptAs;
+        else text += " (" + result.error + ")";
+        ShowWarning(text + ". La machine repart de son état initial.");
+    } else if (result.outcome == StateLoad::Unreadable) {
+        ShowWarning("Le fichier d'état " + name + " ne peut pas être lu (" + result.error +
+                    "). La machine repart de son état initial.");
+    }
+}
+
+// ---- Menu marks ------------------------------------------------------------
+
+void Emulator::CheckOnly(int first, int last, int checked) {
+    for (int id = first; id <= last; ++id) ui_.CheckMenuItem(id, id == checked);
+}
+
+void Emulator::CheckMachineItem(int id) {
+    for (int item : MachineItems()) ui_.CheckMenuItem(item, item == id);
+}
+
+void Emulator::CheckModule(uint32_t module) { CheckOnly(kCmdFirstModule, kCmdLastModule, static_cast<int>(module)); }
+
+void Emulator::CheckSpeed() {
+    const bool maximum = Load(record()->FrequenceMax) == 1;
+    ui_.CheckMenuItem(kCmdMaxFrequency, maximum);
+    ui_.CheckMenuItem(kCmdOriginalFrequency, !maximum);
+}
+
+void Emulator::CheckPixels() {
+    const bool small = Load(record()->PixelSize) == kSkinDotsSmall;
+    ui_.CheckMenuItem(kCmdPixels2, small);
+    ui_.CheckMenuItem(kCmdPixels3, !small);
+}
+
+void Emulator::EnableConfiguration(bool enabled) {
+    for (int id : ConfigurationItems()) ui_.EnableMenuItem(id, enabled);
+}
+
+// ---- Menu commands ---------------------------------------------------------
+
+void Emulator::Command(int id) {
+    if (!started_ || shutDown_) return;
+    if (ModelOfItem(id)) return ChangeMachine(id);
+    if (id >= kCmdCe150First && id <= kCmdCe150Last) {
+        record()->CE150 = 1;
+        Ce150Initialise(record());
+        return ShowWarning(kTextNotReady);
+    }
+    if (id == kCmdCe153 || id == kCmdCe158) return ShowWarning(kTextEquipmentUnsupported);
+    if (id >= kCmdFirstModule && id <= kCmdLastModule) return ChooseModule(id);
+    if ((id >= kCmdFirstDebug && id <= kCmdLastDebug) || id == kCmdHelp) return ShowWarning(kTextFunctionUnsupported);
+    switch (id) {
+        case kCmdHardReset: return HardResetCommand();
+        case kCmdKeyboard: return ui_.ShowDialog(kDialogKeyboard);
+        case kCmdAbout: return ui_.ShowDialog(kDialogAbout);
+        case kCmdDebugMode: return ToggleDebugMode();
+        case kCmdMaxFrequency: return SetFrequenceMax(1);
+        case kCmdOriginalFrequency: return SetFrequenceMax(0);
+        case kCmdPixels2: return SetPixelSize(kSkinDotsSmall);
+        case kCmdPixels3: return SetPixelSize(kSkinDotsFull);
+        case kCmdSaveProgram:
+        case kCmdLoadProgram: return ShowWarning(kTextNotImplemented);
+        case kCmdQuit: return Shutdown();
+        default: return;
+    }
+}
+
+// Binds the new library before releasing the old one, so that a library
+// that cannot be bound leaves the machine as it was.
+void Emulator::ChangeMachine(int id) {
+    if (IsOn()) return ShowWarning(kTextChangeWhenStopped);
+    ui_.ShowMessage({kCaptionInformation, kTextResetNeeded, MessageButtons::Ok, MessageIcon::Information, true});
+    const MachineModel& model = *ModelOfItem(id);
+    ModelLibrary next;
+    std::string error;
+    if (!BindModelLibrary(model.library, &next, &error)) {
+        if (error.rfind("Erreur de chargement de la DLL", 0) == 0)
+            error = std::string(kTextLibraryErrorPrefix) + model.library + ".DLL)";
+        return ShowError(error);
+    }
+    LH5801* m = record();
+    library_.libere(m);
+    UnbindModelLibrary(&library_);
+    library_ = std::move(next);
+    library_.getRom(m, static_cast<uint32_t>(id));
+    InitialiseSkin(m, library_);
+    m->Machine = model.machine;
+    CheckMachineItem(id);
+    PaintAll();
+}
+
+void Emulator::HardResetCommand() {
+    ShowWarning(kTextHardReset);
+    if (IsOn()) thread_.Post(kRequestHardReset);
+    else HardResetMachine(record());
+    CheckModule(kModuleCE161);
+    Store(record()->FrequenceMax, 1);
+    CheckSpeed();
+}
+
+void Emulator::ChooseModule(int id) {
+    if (id > kCmdLastPlainModule) ShowWarning(kTextModuleNotImplemented);
+    CheckModule(static_cast<uint32_t>(id));
+    Store(record()->Module, static_cast<uint32_t>(id));
+}
+
+void Emulator::ToggleDebugMode() {
+    const bool debug = !ui_.IsMenuItemChecked(kCmdDebugMode);
+    ui_.CheckMenuItem(kCmdDebugMode, debug);
+    for (int id = kCmdFirstDebug; id <= kCmdLastDebug; ++id) ui_.EnableMenuItem(id, debug);
+}
+
+void Emulator::SetFrequenceMax(uint32_t value) {
+    Store(record()->FrequenceMax, value);
+    CheckSpeed();
+}
+
+void Emulator::SetPixelSize(uint32_t value) {
+    Store(record()->PixelSize, value);
+    CheckPixels();
+    DisplayRedrawDots(record());
+}
+
+// ---- Keys, the machine on and off ------------------------------------------
+
+void Emulator::MousePress(int x, int y) {
+    if (!started_ || shutDown_ || x < 0 || y < 0 || x > 0xFFFF || y > 0xFFFF) return;
+    currentKey_ = library_.uneTouche(static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 16);
+    KeyPress(record(), currentKey_, hooks_);
+}
+
+void Emulator::PcKeyPress(int virtualKey) {
+    if (!started_ || shutDown_) return;
+    currentKey_ = PcKeyIndex(virtualKey);
+    KeyPress(record(), currentKey_, hooks_);
+}
+
+void Emulator::KeyRelease() {
+    if (!started_ || shutDown_) return;
+    ::KeyRelease(currentKey_, record());
+}
+
+// Running is set here, before the thread starts, so that the ON key's own
+// press is latched like any other key's (as zelkor-cli does).
+void Emulator::PowerOnAndRun() {
+    LH5801* m = record();
+    PowerOn(m);
+    EnableConfiguration(false);
+    RunStart(m);
+    ui_.SetTitle(kTitleOn);
+    // The debug run will be chosen here when "Mode débug" is checked.
+    const RunLoop loop = NormalRunLoop;
+    thread_.Start(m, loop, [this](LH5801* machine) {
+        std::string error;
+        if (!SaveState(*machine, options_.stateFile, &error)) {
+            std::lock_guard guard(saveErrorLock_);
+            saveError_ = error;
+        }
+        RunEnd(machine);
+    });
+}
+
+void Emulator::OffKey() {
+    EnableConfiguration(true);
+    OffKeyWhileRunning(record());
+}
+
+void Emulator::SecondTick() {
+    if (started_ && !shutDown_) ClockAdvanceSecond(record());
+}
+
+void Emulator::Poll() {
+    if (thread_.TakeEnded()) RunEnded();
+}
+
+void Emulator::RunEnded() {
+    ui_.SetTitle(kTitleOff);
+    std::string error;
+    {
+        std::lock_guard guard(saveErrorLock_);
+        error = std::exchange(saveError_, {});
+    }
+    if (!error.empty()) ShowWarning(SaveFailure(options_.stateFile, error));
+}
+
+void Emulator::PaintAll() { ::PaintAll(record()); }
+
+// ---- Shut-down -------------------------------------------------------------
+
+void Emulator::SaveStateAtQuit() {
+    std::string error;
+    if (!::SaveState(*record(), options_.stateFile, &error)) ShowWarning(SaveFailure(options_.stateFile, error));
+}
+
+void Emulator::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    if (started_) {
+        if (thread_.Active()) {
+            thread_.Stop();
+            if (thread_.TakeEnded()) RunEnded();
+            SetRunning(record(), 0);
+        }
+        SaveStateAtQuit();
+        library_.libere(record());
+        UnbindModelLibrary(&library_);
+    }
+    ui_.Quit();
+}
