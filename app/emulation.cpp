@@ -8,10 +8,9 @@
 
 bool ApplyRunRequests(LH5801* m, RunControl& control) {
     const uint32_t requests = control.requests.exchange(0, std::memory_order_relaxed);
-    if (requests & kRequestStop) return true;
     if (requests & kRequestHardReset) HardResetMachine(m);
     if (requests & kRequestOnKey) OnKeyInterrupt(m);
-    return false;
+    return (requests & kRequestStop) != 0;
 }
 
 bool NormalRunLoop(LH5801* m, RunControl& control) {

@@ -221,10 +221,12 @@ TEST_F(EmulatorTest, HardResetWhileOff) {
     EXPECT_EQ(m->ME0[0x4000], 0xFF);
 }
 
-TEST_F(EmulatorTest, RunningMachineRefusesChangesAndTakesHardResetBetweenSteps) {
+TEST_F(EmulatorTest, RunningMachineRefusesChangesAndTakesHardResetAsARequest) {
     RecordingUi ui;
     auto emulator = Started(ui);
     LH5801* m = emulator->record();
+    m->ME0[0x4000] = 0x12;
+    emulator->Command(270);
     PowerOn(*emulator);
     EXPECT_EQ(ui.title, kTitleOn);
     for (int id : ConfigurationItems()) EXPECT_FALSE(ui.IsEnabled(id)) << id;
@@ -232,16 +234,15 @@ TEST_F(EmulatorTest, RunningMachineRefusesChangesAndTakesHardResetBetweenSteps) 
 
     emulator->Command(253);
     ExpectMessages(ui.messages, {Warning(kTextChangeWhenStopped)});
-    EXPECT_EQ(m->Machine, kMachinePC1500A);
     EXPECT_EQ(ui.CheckedIn(252, 262), Ids{258});
 
-    // The test image waits for a key; a Hard Reset restarts it, memory initialised.
-    ASSERT_TRUE(WaitFor(*emulator, [&] { return std::atomic_ref<uint8_t>(m->ME0[0x7600]).load() != 0; }));
-    std::atomic_ref<uint8_t>(m->ME0[0x4000]).store(0x12);
+    // The running thread applies the reset; stopping it (at quit) waits for that.
     emulator->Command(kCmdHardReset);
-    ASSERT_TRUE(WaitFor(*emulator, [&] { return std::atomic_ref<uint8_t>(m->ME0[0x4000]).load() == 0xFF; }));
-    EXPECT_TRUE(emulator->IsOn());
+    EXPECT_EQ(ui.CheckedIn(269, 282), Ids{272});
     emulator->Shutdown();
+    EXPECT_EQ(m->ME0[0x4000], 0xFF);
+    EXPECT_EQ(m->Module, kModuleCE161);
+    EXPECT_EQ(m->Machine, kMachinePC1500A);
 }
 
 TEST_F(EmulatorTest, OffByTheMachineWritesTheStateAndTitle) {
