@@ -3,6 +3,7 @@
 #include <atomic>
 #include <utility>
 
+#include "app/machines.h"
 #include "app/menu.h"
 #include "app/state_file.h"
 #include "app/texts.h"
@@ -14,30 +15,6 @@
 #include "machine/memory.h"
 
 namespace {
-
-// The model of each machine: its library, its Machine word and its items.
-struct MachineModel {
-    const char* library;
-    uint32_t machine;
-    int firstItem, lastItem, optimisedItem;
-};
-constexpr MachineModel kModels[] = {
-    {"Zelkor", kMachinePC1500, kCmdPc1500Rom1, kCmdPc1500Rom3, kCmdPc1500Rom3},
-    {"ZelkorA", kMachinePC1500A, kCmdPc1500ARom1, kCmdPc1500ARom3, kCmdPc1500ARom3},
-    {"Kavro", kMachinePC2, kCmdPc2Rom1, kCmdPc2Rom3, kCmdPc2Rom3},
-};
-
-const MachineModel* ModelOfItem(int id) {
-    for (const MachineModel& model : kModels)
-        if (id >= model.firstItem && id <= model.lastItem) return &model;
-    return nullptr;
-}
-
-const MachineModel* ModelOfMachine(uint32_t machine) {
-    for (const MachineModel& model : kModels)
-        if (model.machine == machine) return &model;
-    return nullptr;
-}
 
 void Store(uint32_t& field, uint32_t value) { std::atomic_ref<uint32_t>(field).store(value, std::memory_order_relaxed); }
 uint32_t Load(uint32_t& field) { return std::atomic_ref<uint32_t>(field).load(std::memory_order_relaxed); }
