@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "app/menu.h"
@@ -13,6 +17,7 @@
 #include "app/qt/skin_view.h"
 #include "app/texts.h"
 #include "host/image.h"
+#include "host/library.h"
 #include "host/surface.h"
 #include "models/tables.h"
 
@@ -108,6 +113,23 @@ TEST_F(WindowTest, PcKeyDrawsTheKeyPressedUntilReleased) {
     EXPECT_TRUE(Shows(a, a.imageB));
     QTest::keyRelease(window_->view(), Qt::Key_A);
     EXPECT_TRUE(Shows(a, a.imageA));
+}
+
+// The program itself, where no display can be reached: one line, status 1.
+TEST(Program, WithoutADisplaySaysSoAndEnds) {
+    for (const char* display : {"", ":97"}) {
+        const std::string command = "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=" + std::string(display) + " " +
+                                    ProgramDirectory() + "/Zelkor 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_TRUE(pipe);
+        std::string output;
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+        const int status = pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << display << ": " << status;
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+        EXPECT_NE(output.find("zelkor-cli run"), std::string::npos) << output;
+    }
 }
 
 }  // namespace
