@@ -245,13 +245,14 @@ TEST_F(EmulatorTest, RunningMachineRefusesChangesAndTakesHardResetAsARequest) {
     EXPECT_EQ(m->Machine, kMachinePC1500A);
 }
 
-TEST_F(EmulatorTest, OffByTheMachineWritesTheStateAndTitle) {
+TEST_F(EmulatorTest, OffKeyGivesTheConfigurationBackAndTheRunEndWritesTheState) {
     RecordingUi ui;
     auto emulator = Started(ui);
     PowerOn(*emulator);
-    // The test image switches off at the first key it sees, held until then.
-    const EntryTable& q = ZelkorATables().entries[11];
-    emulator->MousePress(q.x + 4, q.y + 4);
+    // The system program switches off when it sees OFF, held until then.
+    const EntryTable& off = ZelkorATables().entries[9];
+    emulator->MousePress(off.x + 4, off.y + 4);
+    EXPECT_TRUE(ui.IsEnabled(252));
     ASSERT_TRUE(WaitFor(*emulator, [&] { return ui.title == kTitleOff; }));
     emulator->KeyRelease();
     EXPECT_FALSE(emulator->IsOn());
@@ -260,8 +261,6 @@ TEST_F(EmulatorTest, OffByTheMachineWritesTheStateAndTitle) {
     ASSERT_TRUE(file.read(reinterpret_cast<char*>(&saved), sizeof saved));
     EXPECT_EQ(saved.Running, 1u);  // written before the run ended
     EXPECT_EQ(saved.OFF, 1);
-    // Only the OFF key gives the configuration back.
-    EXPECT_FALSE(ui.IsEnabled(252));
     EXPECT_TRUE(ui.messages.empty());
 }
 
