@@ -1,10 +1,8 @@
 #include "app/emulation.h"
 
-#include "cpu/cpu.h"
-#include "cpu/pacing.h"
-#include "machine/keyboard.h"
-#include "machine/memory.h"
+#include "app/session.h"
 #include "machine/port.h"
+#include "machine/step.h"
 
 bool ApplyRunRequests(LH5801* m, RunControl& control) {
     const uint32_t requests = control.requests.exchange(0, std::memory_order_relaxed);
@@ -19,19 +17,8 @@ bool NormalRunLoop(LH5801* m, RunControl& control) {
         if (control.requests.load(std::memory_order_relaxed) != 0) [[unlikely]] {
             if (ApplyRunRequests(m, control)) return false;
         }
-        if (!Step(m)) return true;
+        if (Step(m) == kStepOff) return true;
     }
-}
-
-void HardResetMachine(LH5801* m) {
-    HardReset(m);
-    KeyLatchClear(m);
-    m->Machine = kMachinePC1500A;
-    m->Module = kModuleCE161;
-    std::atomic_ref<uint32_t>(m->FrequenceMax).store(1, std::memory_order_relaxed);
-    MemoryInitialise(m);
-    CpuReset(m);
-    BuildCycleTimeTable(m);
 }
 
 void EmulationThread::Start(LH5801* m, RunLoop loop, std::function<void(LH5801*)> atOff) {

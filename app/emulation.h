@@ -30,10 +30,6 @@ using RunLoop = bool (*)(LH5801* m, RunControl& control);
 
 bool NormalRunLoop(LH5801* m, RunControl& control);
 
-// Hard Reset's changes to the record: hard reset, key latch cleared, the
-// PC-1500A with module CE-161 at maximum speed, memory initialised, CPU reset.
-void HardResetMachine(LH5801* m);
-
 class EmulationThread {
 public:
     EmulationThread() = default;

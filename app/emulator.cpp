@@ -7,12 +7,11 @@
 #include "app/menu.h"
 #include "app/state_file.h"
 #include "app/texts.h"
-#include "cpu/cpu.h"
-#include "cpu/pacing.h"
 #include "machine/ce150.h"
 #include "machine/clock.h"
 #include "machine/display.h"
 #include "machine/memory.h"
+#include "models/tables.h"
 
 namespace {
 
@@ -33,10 +32,7 @@ Emulator::Emulator(Ui& ui, EmulatorOptions options) : ui_(ui), options_(std::mov
 
 Emulator::~Emulator() {
     thread_.Stop();
-    if (library_.handle) {
-        library_.libere(record());
-        UnbindModelLibrary(&library_);
-    }
+    if (library_.handle) ReleaseModelLibrary(record(), &library_);
 }
 
 bool Emulator::IsOn() const { return IsRunning(&machine_->record); }
@@ -52,75 +48,44 @@ void Emulator::ShowError(const std::string& text) {
 // ---- Start-up --------------------------------------------------------------
 
 bool Emulator::Start() {
-    LH5801* m = record();
     ui_.SetTitle(kTitleOff);
-    m->PixelSize = kSkinDotsSmall;
     SetStartMarks();
     std::string error;
     if (!BindModelLibrary(options_.startLibrary, &library_, &error)) {
         ShowError(error);
         return false;
     }
-    library_.getRom(m, kFirstStartRom);
-    m->FrequenceMax = 0;
-    CheckSpeed();
-    const StateLoadResult loaded = LoadState(m, options_.stateFile);
-    if (loaded.outcome == StateLoad::Loaded) {
-        ApplyLoadedState();
-    } else {
-        ReportStateLoad(loaded);
-        ApplyDefaults();
-    }
-    m->Version = kRecordSize;
-    m->hWnd = m->MemoryDC = m->hInstance = 0;
-    m->ModuleHandle = m->TraceFile = 0;
-    m->Running = 0;
-    CpuReset(m);
-    if (!BuildCycleTimeTable(m)) {
+    const StateStart start = StartFromStateFile(record(), &library_, options_.stateFile);
+    if (!start.libraryError.empty()) ShowError(start.libraryError);
+    ReportStateLoad(start.state);
+    SetMarksFromRecord(start.state.outcome == StateLoad::Loaded);
+    if (!start.counter) {
         ShowError(kTextNoCounter);
         return false;
     }
-    InitialiseSkin(m, library_);
-    ClockSetFromHostTime(m);
     ui_.StartSecondTimer();
     started_ = true;
-    PaintAll();
     return true;
 }
 
+// The marks of a start before the state file is read: the PC-1500A optimised
+// ROM, original frequency, 2 x 2 pixels, no debug mode.
 void Emulator::SetStartMarks() {
-    CheckPixels();
+    ui_.CheckMenuItem(kCmdPixels2, true);
+    ui_.CheckMenuItem(kCmdPixels3, false);
     ui_.CheckMenuItem(kCmdDebugMode, false);
     CheckMachineItem(kCmdPc1500ARom3);
+    ui_.CheckMenuItem(kCmdMaxFrequency, false);
+    ui_.CheckMenuItem(kCmdOriginalFrequency, true);
     for (int id = kCmdFirstDebug; id <= kCmdLastDebug; ++id) ui_.EnableMenuItem(id, false);
 }
 
-// A restored record keeps its configuration: the menu marks and the bound
-// library follow it (its ROM image came with the file).
-void Emulator::ApplyLoadedState() {
-    LH5801* m = record();
-    if (m->PixelSize != kSkinDotsSmall && m->PixelSize != kSkinDotsFull) m->PixelSize = kSkinDotsSmall;
-    const MachineModel* model = ModelOfMachine(m->Machine);
-    if (model && model->library != library_.name) {
-        ModelLibrary other;
-        std::string error;
-        if (BindModelLibrary(model->library, &other, &error)) {
-            UnbindModelLibrary(&library_);
-            library_ = std::move(other);
-        } else {
-            ShowError(error);
-        }
-    }
-    if (const MachineModel* bound = ModelOfMachine(m->Machine); bound && bound->library == library_.name)
-        CheckMachineItem(bound->optimisedItem);
-    CheckModule(m->Module);
-    CheckSpeed();
-    CheckPixels();
-}
-
-void Emulator::ApplyDefaults() {
-    FirstStartDefaults(record());
-    CheckModule(kModuleCE161);
+// The marks follow the record: its module, speed and pixel size, and after a
+// state file its machine, when that machine's library is the one bound.
+void Emulator::SetMarksFromRecord(bool restored) {
+    const MachineChoice* machine = MachineOfWord(record()->Machine);
+    if (restored && machine && machine->model.library == library_.name) CheckMachineItem(machine->optimisedItem);
+    CheckModule(record()->Module);
     CheckSpeed();
     CheckPixels();
 }
@@ -171,7 +136,7 @@ void Emulator::EnableConfiguration(bool enabled) {
 
 void Emulator::Command(int id) {
     if (!started_ || shutDown_) return;
-    if (ModelOfItem(id)) return ChangeMachine(id);
+    if (MachineOfItem(id)) return ChangeMachine(id);
     if (id >= kCmdCe150First && id <= kCmdCe150Last) {
         record()->CE150 = 1;
         Ce150Initialise(record());
@@ -196,28 +161,13 @@ void Emulator::Command(int id) {
     }
 }
 
-// Binds the new library before releasing the old one, so that a library
-// that cannot be bound leaves the machine as it was.
 void Emulator::ChangeMachine(int id) {
     if (IsOn()) return ShowWarning(kTextChangeWhenStopped);
     ui_.ShowMessage({kCaptionInformation, kTextResetNeeded, MessageButtons::Ok, MessageIcon::Information, true});
-    const MachineModel& model = *ModelOfItem(id);
-    ModelLibrary next;
     std::string error;
-    if (!BindModelLibrary(model.library, &next, &error)) {
-        if (error.rfind("Erreur de chargement de la DLL", 0) == 0)
-            error = std::string(kTextLibraryErrorPrefix) + model.library + ".DLL)";
+    if (!::ChangeMachine(record(), &library_, MachineOfItem(id)->model, static_cast<uint32_t>(id), &error))
         return ShowError(error);
-    }
-    LH5801* m = record();
-    library_.libere(m);
-    UnbindModelLibrary(&library_);
-    library_ = std::move(next);
-    library_.getRom(m, static_cast<uint32_t>(id));
-    InitialiseSkin(m, library_);
-    m->Machine = model.machine;
     CheckMachineItem(id);
-    PaintAll();
 }
 
 void Emulator::HardResetCommand() {
@@ -333,8 +283,7 @@ void Emulator::Shutdown() {
             SetRunning(record(), 0);
         }
         SaveStateAtQuit();
-        library_.libere(record());
-        UnbindModelLibrary(&library_);
+        ReleaseModelLibrary(record(), &library_);
     }
     ui_.Quit();
 }

@@ -61,10 +61,8 @@ public:
 
 private:
     void SetStartMarks();
-    void ApplyLoadedState();
-    void ApplyDefaults();
+    void SetMarksFromRecord(bool restored);
     void ReportStateLoad(const StateLoadResult& result);
-    bool BindLibraryFor(uint32_t machine, bool atStartUp);
     void ShowWarning(const std::string& text);
     void ShowError(const std::string& text);
     void CheckOnly(int first, int last, int checked);

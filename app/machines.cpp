@@ -1,26 +1,26 @@
 #include "app/machines.h"
 
 #include "app/menu.h"
-#include "machine/memory.h"
+#include "models/tables.h"
 
 namespace {
 
-constexpr MachineModel kModels[] = {
-    {"Zelkor", kMachinePC1500, kCmdPc1500Rom1, kCmdPc1500Rom3, kCmdPc1500Rom3},
-    {"ZelkorA", kMachinePC1500A, kCmdPc1500ARom1, kCmdPc1500ARom3, kCmdPc1500ARom3},
-    {"Kavro", kMachinePC2, kCmdPc2Rom1, kCmdPc2Rom3, kCmdPc2Rom3},
+const MachineChoice kMachines[] = {
+    {ZelkorTables(), kCmdPc1500Rom1, kCmdPc1500Rom3, kCmdPc1500Rom3},
+    {ZelkorATables(), kCmdPc1500ARom1, kCmdPc1500ARom3, kCmdPc1500ARom3},
+    {KavroTables(), kCmdPc2Rom1, kCmdPc2Rom3, kCmdPc2Rom3},
 };
 
 }  // namespace
 
-const MachineModel* ModelOfItem(int id) {
-    for (const MachineModel& model : kModels)
-        if (id >= model.firstItem && id <= model.lastItem) return &model;
+const MachineChoice* MachineOfItem(int id) {
+    for (const MachineChoice& machine : kMachines)
+        if (id >= machine.firstItem && id <= machine.lastItem) return &machine;
     return nullptr;
 }
 
-const MachineModel* ModelOfMachine(uint32_t machine) {
-    for (const MachineModel& model : kModels)
-        if (model.machine == machine) return &model;
+const MachineChoice* MachineOfWord(uint32_t word) {
+    for (const MachineChoice& machine : kMachines)
+        if (static_cast<uint32_t>(machine.model.machine) == word) return &machine;
     return nullptr;
 }

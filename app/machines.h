@@ -1,18 +1,19 @@
-// The three emulated machines as the program chooses them: the model library
-// of each, its Machine word and its items in the Configuration menu.
+// The three machines as the Configuration menu offers them: each model's
+// items (one per ROM) and the item marked when a state file brings it back.
 #pragma once
 
 #include <cstdint>
 
-struct MachineModel {
-    const char* library;  // "Zelkor", "ZelkorA", "Kavro"
-    uint32_t machine;     // 251, 255, 259
-    int firstItem, lastItem;  // its ROM items in the menu
-    int optimisedItem;        // the item marked when a state file brings it back
+struct ModelTables;
+
+struct MachineChoice {
+    const ModelTables& model;
+    int firstItem, lastItem;
+    int optimisedItem;
 };
 
 // The machine of a menu item 252-262, or nullptr.
-const MachineModel* ModelOfItem(int id);
+const MachineChoice* MachineOfItem(int id);
 
-// The machine of a Machine word, or nullptr for any other value.
-const MachineModel* ModelOfMachine(uint32_t machine);
+// The machine of a Machine word (251, 255, 259), or nullptr for any other.
+const MachineChoice* MachineOfWord(uint32_t machine);
