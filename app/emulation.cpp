@@ -21,6 +21,11 @@ bool NormalRunLoop(LH5801* m, RunControl& control) {
     }
 }
 
+RunLoop RunLoopFor(bool debug) {
+    (void)debug;  // the debug run loop is chosen here once it exists
+    return NormalRunLoop;
+}
+
 void EmulationThread::Start(LH5801* m, RunLoop loop, std::function<void(LH5801*)> atOff) {
     if (thread_.joinable()) thread_.join();
     control_.requests.store(0, std::memory_order_relaxed);

@@ -30,6 +30,10 @@ using RunLoop = bool (*)(LH5801* m, RunControl& control);
 
 bool NormalRunLoop(LH5801* m, RunControl& control);
 
+// The loop that power-on starts: the normal run, or the debug run when
+// "Mode débug" is checked.
+RunLoop RunLoopFor(bool debug);
+
 class EmulationThread {
 public:
     EmulationThread() = default;

@@ -229,9 +229,7 @@ void Emulator::PowerOnAndRun() {
     EnableConfiguration(false);
     RunStart(m);
     ui_.SetTitle(kTitleOn);
-    // The debug run will be chosen here when "Mode débug" is checked.
-    const RunLoop loop = NormalRunLoop;
-    thread_.Start(m, loop, [this](LH5801* machine) {
+    thread_.Start(m, RunLoopFor(ui_.IsMenuItemChecked(kCmdDebugMode)), [this](LH5801* machine) {
         std::string error;
         if (!SaveState(*machine, options_.stateFile, &error)) {
             std::lock_guard guard(saveErrorLock_);
