@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -84,6 +85,18 @@ StateLoadResult LoadState(LH5801* m, const std::string& path) {
     if (!ok) return Outcome(StateLoad::Unreadable, SystemError(path, error ? error : EIO));
     std::memcpy(static_cast<void*>(m), image.data(), kRecordSize);
     return Outcome(StateLoad::Loaded);
+}
+
+std::optional<uint32_t> StateFileMachine(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info;
+    uint32_t machine = 0;
+    const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) == kRecordSize &&
+                    pread(fd, &machine, sizeof machine, offsetof(LH5801, Machine)) == sizeof machine;
+    close(fd);
+    if (!ok) return std::nullopt;
+    return machine;
 }
 
 bool SaveState(const LH5801& m, const std::string& path, std::string* error) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cpu/record.h"
@@ -32,6 +33,10 @@ struct StateLoadResult {
 // Reads the file into the record. The record is changed only when the
 // outcome is Loaded. A read-only file loads like any other.
 StateLoadResult LoadState(LH5801* m, const std::string& path);
+
+// The Machine word of the state in the file, read without loading it;
+// nullopt when the file cannot be read or is not a state file's size.
+std::optional<uint32_t> StateFileMachine(const std::string& path);
 
 // Writes the record to the file atomically. On failure returns false with
 // the system's reason in `error`; the previous file, if any, is untouched.
