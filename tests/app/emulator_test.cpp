@@ -264,6 +264,20 @@ TEST_F(EmulatorTest, OffKeyGivesTheConfigurationBackAndTheRunEndWritesTheState) 
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(EmulatorTest, OffInstructionAloneLeavesTheConfigurationGreyed) {
+    RecordingUi ui;
+    auto emulator = Started(ui);
+    LH5801* m = emulator->record();
+    m->ME0[0xC000] = 0xFD;  // OFF, at the reset vector
+    m->ME0[0xC001] = 0x4C;
+    m->ME0[0xFFFE] = 0xC0;
+    m->ME0[0xFFFF] = 0x00;
+    Click(*emulator, 10);
+    ASSERT_TRUE(WaitFor(*emulator, [&] { return ui.title == kTitleOff; }));
+    EXPECT_FALSE(ui.IsEnabled(252));
+    EXPECT_FALSE(ui.IsEnabled(272));
+}
+
 TEST_F(EmulatorTest, QuitWhileRunningStopsTheMachineFirst) {
     RecordingUi ui;
     auto emulator = Started(ui);
