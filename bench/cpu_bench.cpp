@@ -4,6 +4,8 @@
 // taken, for at least one second of host time.
 //
 //   build/bin/zelkor-bench [seconds]
+//   build/bin/zelkor-bench --paced SECONDS   the same loop at the original
+//                                            frequency (bench/paced.cpp)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -73,11 +75,15 @@ void SetUp(LH5801* m) {
 
 }  // namespace
 
+int RunPaced(LH5801* m, double emulatedSeconds);
+
 int main(int argc, char** argv) {
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 2.0;
+    const bool paced = argc > 2 && std::strcmp(argv[1], "--paced") == 0;
+    const double seconds = paced ? std::atof(argv[2]) : argc > 1 ? std::atof(argv[1]) : 2.0;
     auto machine = NewMachine();
     LH5801* m = &machine->record;
     SetUp(m);
+    if (paced) return RunPaced(m, seconds);
 
     using Clock = std::chrono::steady_clock;
     constexpr uint64_t kChunk = 1 << 20;
