@@ -91,7 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(start.counter);
     Check((start.state.outcome == StateLoad::Loaded) == (bytes.size() == kRecordSize));
 
-    // Switched on, run a little with a key held, switched off, drawn again.
+    // Switched on, run a little with a key held, switched off, drawn again;
+    // at maximum speed, as waiting out real time would only slow the fuzzing.
+    m->FrequenceMax = 1;
     KeyboardHooks hooks;
     hooks.powerOn = [](LH5801* r) {
         PowerOn(r);
