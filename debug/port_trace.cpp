@@ -1,5 +1,6 @@
 #include "debug/port_trace.h"
 
+#include <atomic>
 #include <iterator>
 #include <mutex>
 
@@ -116,7 +117,7 @@ void ClockCommandLine(std::FILE* out, uint32_t command) {
 // F00E: the key latch as the read will use it, when a key has been latched.
 uint8_t TracedKeyboardRead(LH5801* m, uint16_t a, std::FILE* out) {
     Banner(PortMessage(a, false)).Write(out);
-    if (m->ToucheLue != -1) {
+    if (std::atomic_ref<int32_t>(m->ToucheLue).load(std::memory_order_relaxed) != -1) {
         std::lock_guard<std::mutex> lock(HostOf(m).keyboardLock);
         if (m->ScanClavier[0] != 0xFF) {
             std::fprintf(out, "--> Touche lue            %d \n", m->ToucheLue);
