@@ -409,12 +409,21 @@ void FormDescription(LH5801* m, int index) {
     Describe(t, index);
 }
 
+// The register line, as "                        IE:%01d C:%01d Z:%01d H:%01d V:%01d IR0:%01d IR1:%01d
+// IR2:%01d PV:%01d PU:%01d DISP:%01d A:%02X X:%04X Y:%04X U:%04X InOut:%02X P:%04X S:%04X TM:%03X
+// Nb Cycle:%02d\n" would print it (on one line). Formed without printf: it
+// is the text the trace writes most often.
 void FormRegisterLine(LH5801* m) {
     RecordText bu(m->BU);
-    bu.Format("                        IE:%01d C:%01d Z:%01d H:%01d V:%01d IR0:%01d IR1:%01d IR2:%01d PV:%01d PU:%01d "
-              "DISP:%01d A:%02X X:%04X Y:%04X U:%04X InOut:%02X P:%04X S:%04X TM:%03X Nb Cycle:%02d\n",
-              m->IE, m->C, m->Z, m->H, m->V, m->IR0, m->IR1, m->IR2, m->PV, m->PU, m->DISP, m->A, m->X, m->Y, m->U,
-              m->InOut, m->P, m->S, m->TM, m->Cycle);
+    bu.Add("                        IE:").Number(m->IE, 10, 1);
+    bu.Add(" C:").Number(m->C, 10, 1).Add(" Z:").Number(m->Z, 10, 1);
+    bu.Add(" H:").Number(m->H, 10, 1).Add(" V:").Number(m->V, 10, 1);
+    bu.Add(" IR0:").Number(m->IR0, 10, 1).Add(" IR1:").Number(m->IR1, 10, 1).Add(" IR2:").Number(m->IR2, 10, 1);
+    bu.Add(" PV:").Number(m->PV, 10, 1).Add(" PU:").Number(m->PU, 10, 1).Add(" DISP:").Number(m->DISP, 10, 1);
+    bu.Add(" A:").Number(m->A, 16, 2).Add(" X:").Number(m->X, 16, 4).Add(" Y:").Number(m->Y, 16, 4);
+    bu.Add(" U:").Number(m->U, 16, 4).Add(" InOut:").Number(m->InOut, 16, 2);
+    bu.Add(" P:").Number(m->P, 16, 4).Add(" S:").Number(m->S, 16, 4).Add(" TM:").Number(m->TM, 16, 3);
+    bu.Add(" Nb Cycle:").Number(m->Cycle, 10, 2).Add("\n");
     RecordText debug(m->Debug);
     if (m->P >= kRomCommentsFirst) debug.Add(RomComment(m->P));
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -35,6 +36,22 @@ public:
         used_ += n;
         text_[used_] = '\0';
         return *this;
+    }
+
+    // `value` in `base` (10 or 16, upper-case digits), with at least
+    // `minDigits` digits: what "%0<minDigits>u" or "%0<minDigits>X" print,
+    // without the cost of a format.
+    RecordText& Number(uint32_t value, unsigned base, int minDigits) {
+        char digits[12];
+        int n = 0;
+        do {
+            digits[n++] = "0123456789ABCDEF"[value % base];
+            value /= base;
+        } while (value != 0);
+        while (n < minDigits && n < static_cast<int>(sizeof digits)) digits[n++] = '0';
+        char text[12];
+        for (int k = 0; k < n; ++k) text[k] = digits[n - 1 - k];
+        return Add(std::string_view(text, static_cast<size_t>(n)));
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 
 #include "cpu/opcodes.h"
@@ -226,6 +227,28 @@ TEST_F(InstructionTextTest, RegisterLineShowsTheStateBefore) {
     m.P = 0xDD08;
     FormRegisterLine(&m);
     EXPECT_STREQ(m.Debug, "SBR C0");
+}
+
+// The register line is formed without printf; it must read as the printf
+// format does for any register values, out-of-range ones included.
+TEST_F(InstructionTextTest, RegisterLineReadsAsItsFormat) {
+    std::mt19937 random(5801);
+    for (int k = 0; k < 2000; ++k) {
+        uint16_t* words[] = {&m.IE, &m.C, &m.Z, &m.H, &m.V, &m.IR0, &m.IR1, &m.IR2, &m.PV, &m.PU, &m.DISP,
+                             &m.A, &m.X, &m.Y, &m.U, &m.P, &m.S};
+        for (uint16_t* w : words) *w = static_cast<uint16_t>(k < 1000 ? random() % 3 : random());
+        m.InOut = random() % (k < 1000 ? 0x100 : 0x10000);
+        m.TM = random() % (k < 1000 ? 0x200 : 0x100000);
+        m.Cycle = random() % (k < 1000 ? 24 : 0x7FFFFFFF);
+        FormRegisterLine(&m);
+        char expected[512];
+        std::snprintf(expected, sizeof expected,
+                      "                        IE:%01d C:%01d Z:%01d H:%01d V:%01d IR0:%01d IR1:%01d IR2:%01d PV:%01d "
+                      "PU:%01d DISP:%01d A:%02X X:%04X Y:%04X U:%04X InOut:%02X P:%04X S:%04X TM:%03X Nb Cycle:%02d\n",
+                      m.IE, m.C, m.Z, m.H, m.V, m.IR0, m.IR1, m.IR2, m.PV, m.PU, m.DISP, m.A, m.X, m.Y, m.U, m.InOut, m.P,
+                      m.S, m.TM, static_cast<int>(m.Cycle));
+        ASSERT_STREQ(m.BU, expected);
+    }
 }
 
 }  // namespace
