@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cpu/opcodes.h"
+#include "cpu/operands.h"
 #include "debug/annotations.h"
 #include "debug/text_buffer.h"
 #include "machine/memory.h"
@@ -20,12 +21,8 @@ struct Operands {
 
     uint8_t Byte(int k) const { return ME0Read(m, At(OperandOffset(index) + k, m->P)); }
     uint16_t Word(int k) const { return static_cast<uint16_t>(Byte(k) << 8 | Byte(k + 1)); }
-    bool Absolute() const {
-        return f->arg == Arg::MemAbs || f->arg == Arg::IoAbs || f->arg == Arg::MemAbsImm || f->arg == Arg::IoAbsImm;
-    }
-    bool SecondBank() const {
-        return f->arg == Arg::Io || f->arg == Arg::IoAbs || f->arg == Arg::IoImm || f->arg == Arg::IoAbsImm;
-    }
+    bool Absolute() const { return IsAbsolute(f->arg); }
+    bool SecondBank() const { return IsSecondBank(f->arg); }
     uint16_t Register16(Reg r) const {
         switch (r) {
             case Reg::X: return m->X;
@@ -74,9 +71,8 @@ std::string RegisterText(Reg r, Mn mn) {
 
 // The operand of a memory form as the mnemonic writes it: "(X)", "#(ab)".
 std::string MemoryOperandText(const OpcodeFacts& f) {
-    const bool second = f.arg == Arg::Io || f.arg == Arg::IoAbs || f.arg == Arg::IoImm || f.arg == Arg::IoAbsImm;
-    const bool absolute = f.arg == Arg::MemAbs || f.arg == Arg::IoAbs || f.arg == Arg::MemAbsImm || f.arg == Arg::IoAbsImm;
-    return std::string(second ? "#(" : "(") + (absolute ? "ab" : std::string(RegisterName(f.reg))) + ")";
+    return std::string(IsSecondBank(f.arg) ? "#(" : "(") + (IsAbsolute(f.arg) ? "ab" : std::string(RegisterName(f.reg))) +
+           ")";
 }
 
 bool IsBranch(Arg a) { return a == Arg::Forward || a == Arg::Backward; }
@@ -87,14 +83,12 @@ bool IsConditionalVectorCall(Mn mn) {
 }
 
 bool IsMemoryForm(Arg a) { return a == Arg::Mem || a == Arg::MemAbs || a == Arg::Io || a == Arg::IoAbs; }
-bool IsMemoryImmediateForm(Arg a) {
-    return a == Arg::MemImm || a == Arg::MemAbsImm || a == Arg::IoImm || a == Arg::IoAbsImm;
-}
 
 // The mnemonic text of the forms with an immediate and a register.
 void RegisterImmediateText(RecordText& t, const Operands& o, bool shortForm) {
     const OpcodeFacts& f = *o.f;
-    const char* name = MnemonicName(f.mnemonic).data();
+    const std::string mnemonic(MnemonicName(f.mnemonic));
+    const char* name = mnemonic.c_str();
     const uint8_t i = o.Byte(0);
     const uint8_t before = o.Register8(f.reg);
     switch (f.mnemonic) {
@@ -114,7 +108,8 @@ void RegisterImmediateText(RecordText& t, const Operands& o, bool shortForm) {
         case Mn::ADI: shortForm ? t.Format("ADI A 0x%02X", i) : t.Format("ADI i=0x%02X A=0x%02X", i, before); return;
         case Mn::SBI: shortForm ? t.Format("SBI 0x%02X", i) : t.Format("SBI i=0x%02X Acc=0x%02X", i, before); return;
         default: {  // CPI
-            const char* r = RegisterName(f.reg).data();
+            const std::string reg(RegisterName(f.reg));
+            const char* r = reg.c_str();
             shortForm ? t.Format("%s %s 0x%02X", name, r, i) : t.Format("%s i=0x%02X %s=0x%02X", name, i, r, before);
         }
     }
@@ -125,7 +120,8 @@ void MnemonicText(RecordText& t, const Operands& o, bool shortForm) {
     const OpcodeFacts& f = *o.f;
     const LH5801* m = o.m;
     const Mn mn = f.mnemonic;
-    const char* name = MnemonicName(mn).data();
+    const std::string mnemonic(MnemonicName(mn));
+    const char* name = mnemonic.c_str();
     const std::string reg = RegisterText(f.reg, mn);
 
     if (mn == Mn::Undefined) {
@@ -187,7 +183,7 @@ void MnemonicText(RecordText& t, const Operands& o, bool shortForm) {
         const uint8_t value = o.Stores() ? static_cast<uint8_t>(m->A) : o.MemoryByte();
         if (shortForm) t.Format("%s %s", name, operand.c_str());
         else t.Format("%s %s %s(0x%04X)=0x%02X", name, operand.c_str(), o.SecondBank() ? "#" : "", o.Address(), value);
-    } else if (IsMemoryImmediateForm(f.arg)) {
+    } else if (IsMemoryImmediate(f.arg)) {
         const std::string operand = MemoryOperandText(f);
         if (shortForm) t.Format("%s %s 0x%02X", name, operand.c_str(), o.Immediate());
         else
@@ -339,7 +335,8 @@ void Describe(RecordText& t, int index) {
     } else if (IsConditionalVectorCall(mn)) {
         t.Add("SubRoutine Jump if ").Add(Condition(mn));
     } else if (mn == Mn::LIN || mn == Mn::LDE || mn == Mn::SIN || mn == Mn::SDE) {
-        const char* r = RegisterName(f.reg).data();
+        const std::string reg(RegisterName(f.reg));
+        const char* r = reg.c_str();
         const bool load = mn == Mn::LIN || mn == Mn::LDE;
         const bool up = mn == Mn::LIN || mn == Mn::SIN;
         t.Format("%s acc (%s) & %s %s", load ? "Load" : "Store", r, up ? "INcrement" : "DEcrement", r);
@@ -364,7 +361,7 @@ bool AccessAddress(const Operands& o, uint16_t& a, bool& set) {
     const OpcodeFacts& f = *o.f;
     const Mn mn = f.mnemonic;
     set = false;
-    const bool firstBankForm = f.arg == Arg::Mem || f.arg == Arg::MemAbs || f.arg == Arg::MemImm || f.arg == Arg::MemAbsImm;
+    const bool firstBankForm = (IsRegisterIndirect(f.arg) || IsAbsolute(f.arg)) && !IsSecondBank(f.arg);
     switch (mn) {
         case Mn::ADC:
             // ADC #(U) and #(Y) annotate U and Y as ME0 addresses; #(X) does not.
