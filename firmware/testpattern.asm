@@ -1,4 +1,4 @@
-; The image bundled in every ROM slot until a system program is supplied: it
+; A test image: it
 ; shows a checkerboard of dots with the RUN annunciator lit, waits for a key
 ; and switches the machine off.
 

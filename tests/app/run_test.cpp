@@ -1,5 +1,5 @@
 // zelkor-cli run end to end: the model libraries beside the program, the
-// bundled test image booted, keys pressed, the display printed and saved.
+// test-pattern image booted, keys pressed, the display printed and saved.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,7 +22,7 @@ Result RunCli(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-// The bundled image's picture: a dark dot where row + column is odd, RUN lit.
+// The test pattern's picture: a dark dot where row + column is odd, RUN lit.
 std::string Checkerboard() {
     std::string text;
     for (int row = 1; row <= 7; ++row) {
@@ -51,9 +51,9 @@ private:
     std::string path_;
 };
 
-TEST(Run, BootsTheBundledImageOnEveryModel) {
+TEST(Run, BootsTheTestPatternOnEveryModel) {
     for (const char* model : {"ZelkorA", "Zelkor", "Kavro"}) {
-        const Result r = RunCli({"--model", model, "--wait", "200", "--lcd"});
+        const Result r = RunCli({"--model", model, "--rom", TESTPATTERN_ROM, "--wait", "200", "--lcd"});
         EXPECT_EQ(r.status, 0) << model << r.err;
         EXPECT_EQ(r.out, Checkerboard()) << model;
         EXPECT_EQ(r.err, "") << model;
@@ -61,7 +61,7 @@ TEST(Run, BootsTheBundledImageOnEveryModel) {
 }
 
 TEST(Run, KeyMakesTheImageSwitchOffAndTheRestIsNotObeyed) {
-    const Result r = RunCli({"--wait", "100", "--key", "q", "--lcd"});
+    const Result r = RunCli({"--rom", TESTPATTERN_ROM, "--wait", "100", "--key", "q", "--lcd"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("the CPU executed OFF"), std::string::npos) << r.err;
@@ -70,7 +70,7 @@ TEST(Run, KeyMakesTheImageSwitchOffAndTheRestIsNotObeyed) {
 
 TEST(Run, DrawsTheDisplayOnTheSurface) {
     const std::string png = (std::filesystem::temp_directory_path() / "zelkor_run_test.png").string();
-    const Result r = RunCli({"--wait", "100", "--png", png});
+    const Result r = RunCli({"--rom", TESTPATTERN_ROM, "--wait", "100", "--png", png});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(std::filesystem::file_size(png) > 1000);
     std::filesystem::remove(png);
