@@ -99,7 +99,8 @@ TEST(RomComments, ParserReportsEachBadLine) {
     const std::string eighty(80, 'c');
     std::string accented;
     for (int k = 0; k < 80; ++k) accented += "é";
-    const RomCommentTable table = ParseRomComments(
+    // The table's entries are views into its source.
+    const std::string source =
         "# a remark\n"
         "\n"
         "A000 first\n"
@@ -112,7 +113,8 @@ TEST(RomComments, ParserReportsEachBadLine) {
         "A000 twice\n"
         "A0G0 not hex\n"
         "A002no space\n"
-        "FFFF last");
+        "FFFF last";
+    const RomCommentTable table = ParseRomComments(source);
     EXPECT_EQ(table.comments[0], "first");
     EXPECT_EQ(table.comments[1], "lower-case digits");
     EXPECT_EQ(table.comments[0xC000 - 0xA000], eighty);
