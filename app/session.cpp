@@ -4,19 +4,18 @@
 #include <cstring>
 
 #include "cpu/cpu.h"
+#include "cpu/pacing.h"
 #include "host/image.h"
 #include "host/library.h"
+#include "machine/clock.h"
 #include "machine/display.h"
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
+#include "models/tables.h"
 
 namespace {
-
-constexpr int kLastKeyEntry = 66;
-constexpr int kFirstAnnunciator = 67;
-constexpr int kPowerDot = 81;
-constexpr int kLastLibraryEntry = 83;
 
 void Describe(uint32_t image, uint8_t (&slot)[24]) {
     BitmapInfo info;
@@ -26,11 +25,13 @@ void Describe(uint32_t image, uint8_t (&slot)[24]) {
 
 }  // namespace
 
-bool BindModelLibrary(const std::string& name, ModelLibrary* library, std::string* error) {
+bool BindModelLibrary(const std::string& name, ModelLibrary* library, std::string* error, BindingAt at) {
     std::string loaderText;
     void* handle = LibraryOpen(name, &loaderText);
     if (!handle) {
-        *error = "Erreur de chargement de la DLL " + name + ". (" + loaderText + ")";
+        const std::string text = at == BindingAt::StartUp ? "Erreur de chargement de la DLL " + name + "."
+                                                          : "Erreur de chargement de la DLL (" + name + ".DLL)";
+        *error = text + " (" + loaderText + ")";
         return false;
     }
     ModelLibrary bound{name, handle};
@@ -59,6 +60,54 @@ void UnbindModelLibrary(ModelLibrary* library) {
     *library = ModelLibrary{};
 }
 
+void ReleaseModelLibrary(LH5801* m, ModelLibrary* library) {
+    if (library->libere) library->libere(m);
+    UnbindModelLibrary(library);
+}
+
+void StartBeforeStateFile(LH5801* m, const ModelLibrary& library) {
+    m->PixelSize = kSkinDotsSmall;
+    library.getRom(m, kFirstStartRom);
+    m->FrequenceMax = 0;
+}
+
+bool StartAfterStateFile(LH5801* m, const ModelLibrary& library) {
+    m->Version = sizeof(LH5801);
+    m->Running = 0;
+    CpuReset(m);
+    if (!BuildCycleTimeTable(m)) return false;
+    InitialiseSkin(m, library);
+    ClockSetFromHostTime(m);
+    PaintAll(m);
+    return true;
+}
+
+bool FirstStart(LH5801* m, const ModelLibrary& library) {
+    StartBeforeStateFile(m, library);
+    FirstStartDefaults(m);
+    return StartAfterStateFile(m, library);
+}
+
+bool ChangeMachine(LH5801* m, ModelLibrary* library, const ModelTables& model, uint32_t romId,
+                   std::string* error) {
+    ModelLibrary next;
+    if (!BindModelLibrary(std::string(model.library), &next, error, BindingAt::MachineChange)) return false;
+    ReleaseModelLibrary(m, library);
+    *library = std::move(next);
+    library->getRom(m, romId);
+    InitialiseSkin(m, *library);
+    m->Machine = static_cast<uint32_t>(model.machine);
+    for (int e = 0; e <= kSkinLastLibraryEntry; ++e) DrawCurrentImage(m, e);
+    return true;
+}
+
+void HardResetMachine(LH5801* m) {
+    FirstStartDefaults(m);
+    std::atomic_ref<uint32_t>(m->FrequenceMax).store(1, std::memory_order_relaxed);
+    BuildCycleTimeTable(m);
+    CpuReset(m);
+}
+
 void FirstStartDefaults(LH5801* m) {
     HardReset(m);
     KeyLatchClear(m);
@@ -69,40 +118,40 @@ void FirstStartDefaults(LH5801* m) {
 
 void InitialiseSkin(LH5801* m, const ModelLibrary& library) {
     library.initialise(m);
-    for (int e = 0; e <= kLastLibraryEntry; ++e) {
+    for (int e = 0; e <= kSkinLastLibraryEntry; ++e) {
         Describe(m->Skin[e].imageB, m->Skin[e].bitmapInfoB);
         Describe(m->Skin[e].imageA, m->Skin[e].bitmapInfoA);
     }
 }
 
 void PaintAll(LH5801* m) {
-    for (int e = 0; e <= kLastLibraryEntry; ++e) m->Skin[e].dirty = 1;
+    for (int e = 0; e <= kSkinLastLibraryEntry; ++e) m->Skin[e].dirty = 1;
     DisplayRebuild(m);
-    for (int e = 0; e <= kLastKeyEntry; ++e) DrawCurrentImage(m, e);
+    for (int e = 0; e <= kSkinLastKey; ++e) DrawCurrentImage(m, e);
     if (!IsRunning(m)) {
-        for (int e = kFirstAnnunciator; e <= kPowerDot; ++e) DrawWithImageB(m, e);
+        for (int e = kSkinFirstAnnunciator; e <= kSkinPowerDot; ++e) DrawWithImageB(m, e);
         DisplayDrawDotsUnlit(m);
         return;
     }
-    for (int e = kFirstAnnunciator; e <= kPowerDot; ++e) DrawCurrentImage(m, e);
+    for (int e = kSkinFirstAnnunciator; e <= kSkinPowerDot; ++e) DrawCurrentImage(m, e);
     DisplayRedrawDots(m);
 }
 
 void PowerOn(LH5801* m) {
     CpuReset(m);
     DisplayRebuild(m);
-    for (int e = 0; e <= 80; ++e) DrawCurrentImage(m, e);
+    for (int e = 0; e <= kSkinLastAnnunciator; ++e) DrawCurrentImage(m, e);
     DisplayRedrawDots(m);
 }
 
 void RunStart(LH5801* m) {
     SetRunning(m, 1);
-    DrawWithImageA(m, kPowerDot);
+    DrawWithImageA(m, kSkinPowerDot);
 }
 
 void RunEnd(LH5801* m) {
     SetRunning(m, 0);
-    for (int e = kFirstAnnunciator; e <= kPowerDot; ++e) DrawWithImageB(m, e);
+    for (int e = kSkinFirstAnnunciator; e <= kSkinPowerDot; ++e) DrawWithImageB(m, e);
     DisplayBlank(m);
 }
 

@@ -13,6 +13,7 @@
 #include "cpu/cpu.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 
 namespace {
 
@@ -85,11 +86,9 @@ int main(int argc, char** argv) {
     double elapsed = 0;
     while (elapsed < seconds) {
         for (uint64_t i = 0; i < kChunk; ++i) {
-            const uint16_t p = m->P;
-            Step(m);
-            // An interrupt entry leaves Cycle as it was: do not count it twice.
-            if (m->P == kTimerHandler && p != kTimerHandler) ++interrupts;
-            else cycles += m->Cycle;
+            const int consumed = Step(m);
+            if (consumed > 0) cycles += static_cast<uint64_t>(consumed);
+            else if (consumed == 0) ++interrupts;  // off (kStepOff) is reported below
         }
         steps += kChunk;
         elapsed = std::chrono::duration<double>(Clock::now() - t0).count();

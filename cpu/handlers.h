@@ -12,8 +12,8 @@ enum class Family : uint8_t { Undefined, Prefix, Alu, Move, Flow };
 constexpr Family FamilyOf(Mn mn) {
     if (mn == Mn::Undefined) return Family::Undefined;
     if (mn == Mn::Prefix) return Family::Prefix;
-    if (mn >= Mn::ADC && mn <= Mn::AEX) return Family::Alu;
-    if (mn >= Mn::LDA && mn <= Mn::AM1) return Family::Move;
+    if (mn >= kFirstAluMnemonic && mn < kFirstMoveMnemonic) return Family::Alu;
+    if (mn >= kFirstMoveMnemonic && mn < kFirstFlowMnemonic) return Family::Move;
     return Family::Flow;
 }
 

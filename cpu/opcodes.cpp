@@ -4,17 +4,9 @@
 
 namespace {
 
-constexpr std::string_view kMnemonicNames[] = {
-    "???", "FD",
-    "ADC", "SBC", "ADI", "SBI", "DCA", "DCS", "AND", "ANI", "ORA", "ORI", "EOR", "EAI", "BIT", "BII",
-    "CPA", "CPI", "CIN", "INC", "DEC", "ADR", "ROL", "ROR", "SHL", "SHR", "DRL", "DRR", "AEX",
-    "LDA", "LDI", "LIN", "LDE", "STA", "SIN", "SDE", "TIN", "LDX", "STX", "PSH", "POP",
-    "TTA", "ATT", "ITA", "ATP", "AM0", "AM1",
-    "BCH", "BCR", "BCS", "BHR", "BHS", "BZR", "BZS", "BVR", "BVS", "LOP", "JMP", "SJP", "RTN", "RTI",
-    "VEJ", "VMJ", "VCR", "VCS", "VHR", "VHS", "VZR", "VZS", "VVS",
-    "NOP", "HLT", "OFF", "SEC", "REC", "SIE", "RIE", "SPU", "RPU", "SPV", "RPV", "SDP", "RDP", "CDV",
-};
-static_assert(std::size(kMnemonicNames) == static_cast<size_t>(Mn::CDV) + 1);
+#define LH5801_NAME(name) #name,
+constexpr std::string_view kMnemonicNames[] = {"???", "FD", LH5801_MNEMONICS(LH5801_NAME)};
+#undef LH5801_NAME
 
 constexpr std::string_view kRegisterNames[] = {
     "", "A", "XL", "XH", "YL", "YH", "UL", "UH", "VH", "X", "Y", "U", "S", "P",

@@ -12,20 +12,37 @@
 #include <string>
 #include <string_view>
 
+// The mnemonics, each written once: the enum Mn and the names MnemonicName
+// returns are both made from these lists, so they cannot drift apart. The
+// order groups the families (the handlers select a family by range).
+#define LH5801_ALU_MNEMONICS(X)                                                                         \
+    X(ADC) X(SBC) X(ADI) X(SBI) X(DCA) X(DCS) X(AND) X(ANI) X(ORA) X(ORI) X(EOR) X(EAI) X(BIT) X(BII) \
+    X(CPA) X(CPI) X(CIN) X(INC) X(DEC) X(ADR) X(ROL) X(ROR) X(SHL) X(SHR) X(DRL) X(DRR) X(AEX)
+#define LH5801_MOVE_MNEMONICS(X)                                                                        \
+    X(LDA) X(LDI) X(LIN) X(LDE) X(STA) X(SIN) X(SDE) X(TIN) X(LDX) X(STX) X(PSH) X(POP)               \
+    X(TTA) X(ATT) X(ITA) X(ATP) X(AM0) X(AM1)
+#define LH5801_FLOW_MNEMONICS(X)                                                                        \
+    X(BCH) X(BCR) X(BCS) X(BHR) X(BHS) X(BZR) X(BZS) X(BVR) X(BVS) X(LOP) X(JMP) X(SJP) X(RTN) X(RTI) \
+    X(VEJ) X(VMJ) X(VCR) X(VCS) X(VHR) X(VHS) X(VZR) X(VZS) X(VVS)                                    \
+    X(NOP) X(HLT) X(OFF) X(SEC) X(REC) X(SIE) X(RIE) X(SPU) X(RPU) X(SPV) X(RPV) X(SDP) X(RDP) X(CDV)
+#define LH5801_MNEMONICS(X) LH5801_ALU_MNEMONICS(X) LH5801_MOVE_MNEMONICS(X) LH5801_FLOW_MNEMONICS(X)
+
+#define LH5801_ENUMERATOR(name) name,
 enum class Mn : uint8_t {
-    Undefined,
-    Prefix,  // FD
-    // Arithmetic and logic.
-    ADC, SBC, ADI, SBI, DCA, DCS, AND, ANI, ORA, ORI, EOR, EAI, BIT, BII,
-    CPA, CPI, CIN, INC, DEC, ADR, ROL, ROR, SHL, SHR, DRL, DRR, AEX,
-    // Data movement and stack.
-    LDA, LDI, LIN, LDE, STA, SIN, SDE, TIN, LDX, STX, PSH, POP,
-    TTA, ATT, ITA, ATP, AM0, AM1,
-    // Control flow.
-    BCH, BCR, BCS, BHR, BHS, BZR, BZS, BVR, BVS, LOP, JMP, SJP, RTN, RTI,
-    VEJ, VMJ, VCR, VCS, VHR, VHS, VZR, VZS, VVS,
-    NOP, HLT, OFF, SEC, REC, SIE, RIE, SPU, RPU, SPV, RPV, SDP, RDP, CDV,
+    Undefined,  // "???"
+    Prefix,     // FD
+    LH5801_MNEMONICS(LH5801_ENUMERATOR)
 };
+#undef LH5801_ENUMERATOR
+
+#define LH5801_ONE(name) +1
+constexpr int kAluMnemonics = 0 LH5801_ALU_MNEMONICS(LH5801_ONE);
+constexpr int kMoveMnemonics = 0 LH5801_MOVE_MNEMONICS(LH5801_ONE);
+#undef LH5801_ONE
+// The first mnemonic of each family list.
+constexpr Mn kFirstAluMnemonic = static_cast<Mn>(static_cast<int>(Mn::Prefix) + 1);
+constexpr Mn kFirstMoveMnemonic = static_cast<Mn>(static_cast<int>(kFirstAluMnemonic) + kAluMnemonics);
+constexpr Mn kFirstFlowMnemonic = static_cast<Mn>(static_cast<int>(kFirstMoveMnemonic) + kMoveMnemonics);
 
 // Operand form, in the notation of the opcode grids. Forms with a register
 // take it from OpcodeFacts::reg.
@@ -300,6 +317,15 @@ constexpr std::array<OpcodeFacts, 512> BuildTable() {
 
 // kOpcodes[n] is first-page opcode n; kOpcodes[256 + n] is FD n.
 inline constexpr std::array<OpcodeFacts, 512> kOpcodes = opcode_detail::BuildTable();
+
+// Every instruction costs at least one cycle (FD's count is that of the
+// FD-page entry it selects), so that a step reporting 0 can only be an
+// interrupt entry and emulated time always moves on.
+static_assert([] {
+    for (const OpcodeFacts& f : kOpcodes)
+        if (f.mnemonic != Mn::Prefix && f.cycles == 0) return false;
+    return true;
+}());
 
 constexpr int kFdPage = 256;
 constexpr bool IsFdPage(int index) { return index >= kFdPage; }

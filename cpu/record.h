@@ -42,11 +42,45 @@ enum SkinIndex : int {
     kSkinFirstKey = 1,
     kSkinLastKey = 66,
     kSkinFirstAnnunciator = 67,  // 67..80 annunciators, 81 the power dot
+    kSkinLastAnnunciator = 80,
     kSkinPowerDot = 81,
     kSkinDotsSmall = 82,  // "Pixels 2*2"
     kSkinDotsFull = 83,   // "Pixels 3*3"
+    kSkinLastLibraryEntry = 83,  // the last entry a model library fills
     kSkinEntries = 85,
 };
+
+// The fourteen annunciator flags Busy ... Run, one word each, lie one after
+// the other in the record in this order.
+enum AnnunciatorFlag : int {
+    kFlagBusy, kFlagShift, kFlagJapanese, kFlagSmall, kFlagIII, kFlagII, kFlagI,
+    kFlagDef, kFlagDe, kFlagG, kFlagRad, kFlagReserve, kFlagPro, kFlagRun,
+    kAnnunciatorFlags,
+};
+
+// Each flag's skin entry and its label (its field's name, as the machine
+// report prints it), in flag order.
+struct AnnunciatorFlagFacts {
+    int entry;
+    const char* name;
+};
+inline constexpr AnnunciatorFlagFacts kAnnunciatorFlagFacts[kAnnunciatorFlags] = {
+    {67, "Busy"}, {68, "Shift"}, {69, "Japanese"}, {70, "Small"}, {80, "III"}, {79, "II"}, {78, "I"},
+    {77, "Def"},  {71, "De"},    {72, "G"},        {73, "Rad"},   {76, "Reserve"}, {75, "Pro"}, {74, "Run"},
+};
+static_assert([] {  // each of the entries 67-80 exactly once
+    bool taken[kSkinLastAnnunciator + 1] = {};
+    for (const AnnunciatorFlagFacts& f : kAnnunciatorFlagFacts) {
+        if (f.entry < kSkinFirstAnnunciator || f.entry > kSkinLastAnnunciator || taken[f.entry]) return false;
+        taken[f.entry] = true;
+    }
+    return true;
+}());
+
+// Values of the Machine word: the first menu identifier of each machine.
+constexpr uint32_t kMachinePC1500 = 251;
+constexpr uint32_t kMachinePC1500A = 255;
+constexpr uint32_t kMachinePC2 = 259;
 
 constexpr int kDisplayColumns = 156;
 constexpr int kDisplayRows = 8;  // row 0 is never shown; rows 1..7 are the dots
@@ -285,6 +319,7 @@ ZELKOR_AT(CE150Settings, 163032);
 ZELKOR_AT(gap163052, 163052);
 #undef ZELKOR_AT
 static_assert(sizeof(LH5801) == kRecordSize);
+static_assert(offsetof(LH5801, Run) - offsetof(LH5801, Busy) == sizeof(uint32_t) * (kAnnunciatorFlags - 1));
 static_assert(alignof(LH5801) == 8);
 
 // Byte halves of the 16-bit registers: L is the byte at the lower offset.

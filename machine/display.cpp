@@ -6,29 +6,27 @@
 
 namespace {
 
-// Offsets of the fourteen annunciator flags: Busy ... Run lie one after the
-// other in the record, in this order.
-enum Flag { kBusy, kShift, kJapanese, kSmall, kIII, kII, kI, kDef, kDe, kG, kRad, kReserve, kPro, kRun };
-constexpr int kFlags = 14;
-
+// How display memory drives each annunciator flag (the flags and their skin
+// entries are in cpu/record.h).
 struct Annunciator {
     uint8_t byte;   // offset of its display byte in block 1 (764E or 764F)
     uint8_t mask;   // the bit that drives it
-    uint8_t entry;  // its skin entry
     const char* snapshotName;  // as the trace's display picture writes it
 };
 
 // In flag order, which is also the drawing order of each byte's group.
-constexpr Annunciator kAnnunciators[kFlags] = {
-    {kAnnunciatorByte1, 0x01, 67, "Busy"},     {kAnnunciatorByte1, 0x02, 68, " Shift"},
-    {kAnnunciatorByte1, 0x04, 69, " Japanese"}, {kAnnunciatorByte1, 0x08, 70, " Small"},
-    {kAnnunciatorByte1, 0x10, 80, " III"},     {kAnnunciatorByte1, 0x20, 79, " II"},
-    {kAnnunciatorByte1, 0x40, 78, " I"},       {kAnnunciatorByte1, 0x80, 77, " Def"},
-    {kAnnunciatorByte2, 0x01, 71, " De"},      {kAnnunciatorByte2, 0x02, 72, "G"},
-    {kAnnunciatorByte2, 0x04, 73, " Rad "},    {kAnnunciatorByte2, 0x10, 76, " Reserve "},
-    {kAnnunciatorByte2, 0x20, 75, " Pro "},    {kAnnunciatorByte2, 0x40, 74, " Run "},
+constexpr Annunciator kAnnunciators[kAnnunciatorFlags] = {
+    {kAnnunciatorByte1, 0x01, "Busy"},     {kAnnunciatorByte1, 0x02, " Shift"},
+    {kAnnunciatorByte1, 0x04, " Japanese"}, {kAnnunciatorByte1, 0x08, " Small"},
+    {kAnnunciatorByte1, 0x10, " III"},     {kAnnunciatorByte1, 0x20, " II"},
+    {kAnnunciatorByte1, 0x40, " I"},       {kAnnunciatorByte1, 0x80, " Def"},
+    {kAnnunciatorByte2, 0x01, " De"},      {kAnnunciatorByte2, 0x02, "G"},
+    {kAnnunciatorByte2, 0x04, " Rad "},    {kAnnunciatorByte2, 0x10, " Reserve "},
+    {kAnnunciatorByte2, 0x20, " Pro "},    {kAnnunciatorByte2, 0x40, " Run "},
 };
-constexpr int kFirstFlagOfByte2 = kDe;
+constexpr int kFirstFlagOfByte2 = kFlagDe;
+
+int EntryOf(int flag) { return kAnnunciatorFlagFacts[flag].entry; }
 
 uint32_t* Flags(LH5801* m) { return &m->Busy; }
 const uint32_t* Flags(const LH5801* m) { return &m->Busy; }
@@ -97,7 +95,7 @@ void SetFlag(LH5801* m, int flag) {
 }
 
 void DrawFlag(LH5801* m, int flag) {
-    const uint8_t entry = kAnnunciators[flag].entry;
+    const int entry = EntryOf(flag);
     if (Load(Flags(m)[flag])) DrawWithImageA(m, entry);
     else DrawWithImageB(m, entry);
 }
@@ -123,11 +121,11 @@ int DisplayRefreshChanged(LH5801* m) {
     if (!SameBytes(block1, m->BufferVideo, kDisplayBlock1Bytes)) {
         result = 1;
         if (block1[kAnnunciatorByte1] != m->BufferVideo[kAnnunciatorByte1]) {
-            RefreshAnnunciators(m, kBusy, kFirstFlagOfByte2);
+            RefreshAnnunciators(m, kFlagBusy, kFirstFlagOfByte2);
             return 1;
         }
         if (block1[kAnnunciatorByte2] != m->BufferVideo[kAnnunciatorByte2]) {
-            RefreshAnnunciators(m, kFirstFlagOfByte2, kFlags);
+            RefreshAnnunciators(m, kFirstFlagOfByte2, kAnnunciatorFlags);
             return 1;
         }
         RefreshBlock(m, kDisplayBlock1, kDisplayBlock1Bytes, 0, 0);
@@ -138,9 +136,9 @@ int DisplayRefreshChanged(LH5801* m) {
 }
 
 void DisplayRebuild(LH5801* m) {
-    for (int f = 0; f < kFlags; ++f) {
+    for (int f = 0; f < kAnnunciatorFlags; ++f) {
         SetFlag(m, f);
-        SetCurrentImage(m, kAnnunciators[f].entry, Load(Flags(m)[f]) != 0);
+        SetCurrentImage(m, EntryOf(f), Load(Flags(m)[f]) != 0);
     }
     for (int i = 0; i < kDisplayBlock2Bytes; ++i) {
         SetByte(m, i, 0, m->ME0[kDisplayBlock1 + i], 0xFF, false);
@@ -189,7 +187,7 @@ std::string DisplaySnapshot(const LH5801* m) {
         for (int column = 0; column < kDisplayColumns; ++column) text += Load(m->Dots[row][column]) ? '#' : '.';
         text += '\n';
     }
-    for (int f = 0; f < kFlags; ++f)
+    for (int f = 0; f < kAnnunciatorFlags; ++f)
         if (Load(Flags(m)[f])) text += kAnnunciators[f].snapshotName;
     text += '\n';
     return text;

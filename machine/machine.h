@@ -5,9 +5,11 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <type_traits>
 
 #include "cpu/record.h"
 
@@ -22,10 +24,18 @@ struct Machine {
     MachineHost host;
 };
 
+// HostOf's cast from the record to its Machine is sound only while the record
+// is the first member of a standard-layout Machine (the two addresses are then
+// one and the same).
+static_assert(std::is_standard_layout_v<Machine>);
+static_assert(offsetof(Machine, record) == 0);
+
 // A machine with its record zero-filled, as at the program's start.
 std::unique_ptr<Machine> NewMachine();
 
-// Every LH5801 the program steps lives inside a Machine made by NewMachine.
+// Every LH5801 the program steps lives inside a Machine made by NewMachine;
+// a bare record has no companion, so nothing that reaches the keyboard lock
+// may be handed one.
 inline MachineHost& HostOf(LH5801* m) { return reinterpret_cast<Machine*>(m)->host; }
 
 // Running: 1 while the emulation thread runs. Both threads read it.

@@ -11,11 +11,6 @@
 
 #include "cpu/record.h"
 
-// Machine values.
-constexpr uint32_t kMachinePC1500 = 251;
-constexpr uint32_t kMachinePC1500A = 255;
-constexpr uint32_t kMachinePC2 = 259;
-
 // Memory module menu identifiers.
 constexpr uint32_t kModuleNone = 269;
 constexpr uint32_t kModuleCE151 = 270;  // 4 KB

@@ -3,10 +3,10 @@
 #include <dlfcn.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "models/rom_file.h"
 #include "models/tables.h"
 
 std::string RomSlotFileName(std::string_view library, int slot) {
@@ -17,31 +17,6 @@ namespace {
 
 void Refuse(const std::string& path, const std::string& why) {
     std::fprintf(stderr, "%s: %s; the bundled ROM image is used instead\n", path.c_str(), why.c_str());
-}
-
-// Reads exactly kRomSize bytes of `path` into `dest`; false (with the reason)
-// otherwise, `dest` then unchanged.
-bool ReadRomFile(const std::string& path, uint8_t* dest, std::string* why) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        *why = std::string("cannot be read (") + std::strerror(errno) + ")";
-        return false;
-    }
-    uint8_t buffer[kRomSize + 1];  // one more, to see a file that grew
-    const size_t got = std::fread(buffer, 1, sizeof buffer, file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        *why = "cannot be read";
-        return false;
-    }
-    if (got != kRomSize) {
-        *why = "is " + std::string(got == sizeof buffer ? "more than " : "") + std::to_string(got) +
-               " bytes, not " + std::to_string(kRomSize);
-        return false;
-    }
-    std::memcpy(dest, buffer, kRomSize);
-    return true;
 }
 
 }  // namespace
@@ -55,14 +30,6 @@ void LoadRomSlot(const std::string& directory, std::string_view library, int slo
     const std::string path = directory + "/" + RomSlotFileName(library, slot);
     struct stat info;
     if (::stat(path.c_str(), &info) != 0) return;  // no file: the bundled image
-    if (!S_ISREG(info.st_mode)) {
-        Refuse(path, "is not a regular file");
-        return;
-    }
-    if (info.st_size != kRomSize) {
-        Refuse(path, "is " + std::to_string(info.st_size) + " bytes, not " + std::to_string(kRomSize));
-        return;
-    }
     std::string why;
     if (!ReadRomFile(path, dest, &why)) Refuse(path, why);
 }

@@ -137,12 +137,21 @@ constexpr AnnunciatorPlace kAnnunciatorPlaces[kAnnunciatorCount] = {
     {531, 3, 3}, {536, 5, 5}, {543, 7, 7}, {585, 4, 4},
 };
 
-constexpr std::array<AnnunciatorText, kAnnunciatorCount> kAnnunciatorTexts = {{
-    {"BUSY", "Busy"}, {"SHIFT", "Shift"}, {kKana, "Japanese"}, {"SMALL", "Small"},
-    {"DE", "De"}, {"G", "G"}, {"RAD", "Rad"}, {"RUN", "Run"}, {"PRO", "Pro"},
-    {"RESERVE", "Reserve"}, {"DEF", "Def"}, {"I", "I"}, {"II", "II"}, {"III", "III"},
-    {"", ""},  // the power dot
-}};
+// Printed on each annunciator's lit image, in the flag order of the record.
+constexpr std::string_view kAnnunciatorLegends[kAnnunciatorFlags] = {
+    "BUSY", "SHIFT", kKana, "SMALL", "III", "II", "I", "DEF", "DE", "G", "RAD", "RESERVE", "PRO", "RUN",
+};
+
+// By entry: each flag's legend and name at the entry the record gives it; the
+// power dot has neither.
+constexpr std::array<AnnunciatorText, kAnnunciatorCount> BuildAnnunciatorTexts() {
+    std::array<AnnunciatorText, kAnnunciatorCount> texts{};
+    for (int f = 0; f < kAnnunciatorFlags; ++f)
+        texts[kAnnunciatorFlagFacts[f].entry - kSkinFirstAnnunciator] = {kAnnunciatorLegends[f],
+                                                                          kAnnunciatorFlagFacts[f].name};
+    return texts;
+}
+constexpr std::array<AnnunciatorText, kAnnunciatorCount> kAnnunciatorTexts = BuildAnnunciatorTexts();
 
 // Dot images: the 156 x 7 grid of 3-pixel cells, the same in every model.
 constexpr EntryTable kDotGrid = {122, 76, 468, 21, 3, 3};
@@ -170,7 +179,7 @@ constexpr EntryTable KeyEntry(const KeyRow& row) {
 }
 
 constexpr ModelTables BuildZelkorA() {
-    ModelTables t{"ZelkorA", "ZELKOR A", CaseLook::Charcoal, 255, 122, 75, 1, 65, 256, 3, {}, {}};
+    ModelTables t{"ZelkorA", "ZELKOR A", CaseLook::Charcoal, kMachinePC1500A, 122, 75, 1, 65, 256, 3, {}, {}};
     t.entries[0] = {0, 0, kCaseWidth, kCaseHeight, kCaseWidth, kCaseHeight, 200, 200};
     for (const KeyRow& row : kKeyRows) {
         t.entries[row.index] = KeyEntry(row);
@@ -179,16 +188,16 @@ constexpr ModelTables BuildZelkorA() {
     for (int k = 2; k <= 7; ++k) t.keys[k].legend = "";  // blank function keys
     for (int i = 0; i < kAnnunciatorCount; ++i) {
         const AnnunciatorPlace& p = kAnnunciatorPlaces[i];
-        const int entry = 67 + i;
+        const int entry = kSkinFirstAnnunciator + i;
         t.entries[entry] = {p.x, kAnnunciatorY, p.width, kAnnunciatorHeight, p.imageWidth,
                             kAnnunciatorHeight, static_cast<uint16_t>(entry), static_cast<uint16_t>(100 + entry)};
     }
-    t.entries[82] = kDotGrid;
-    t.entries[82].imageA = 82;
-    t.entries[82].imageB = 182;
-    t.entries[83] = kDotGrid;
-    t.entries[83].imageA = 82;
-    t.entries[83].imageB = 183;
+    t.entries[kSkinDotsSmall] = kDotGrid;
+    t.entries[kSkinDotsSmall].imageA = 82;
+    t.entries[kSkinDotsSmall].imageB = 182;
+    t.entries[kSkinDotsFull] = kDotGrid;
+    t.entries[kSkinDotsFull].imageA = 82;
+    t.entries[kSkinDotsFull].imageB = 183;
     return t;
 }
 
@@ -196,7 +205,7 @@ constexpr ModelTables BuildZelkor() {
     ModelTables t = BuildZelkorA();
     t.library = "Zelkor";
     t.caption = "ZELKOR";
-    t.machine = 251;
+    t.machine = kMachinePC1500;
     t.firstRomId = 252;
     t.entries[0].imageA = t.entries[0].imageB = 201;
     t.entries[66] = EntryTable{};  // no second ENTER: an empty entry
@@ -209,7 +218,7 @@ constexpr ModelTables BuildKavro() {
     t.library = "Kavro";
     t.caption = "KAVRO";
     t.look = CaseLook::Silver;
-    t.machine = 259;
+    t.machine = kMachinePC2;
     t.lcdOriginX = 237;
     t.lcdOriginY = 81;
     t.lastKey = 66;
@@ -224,7 +233,7 @@ constexpr ModelTables BuildKavro() {
     }
     for (int k = 2; k <= 7; ++k) t.keys[k].legend = kKeyRows[k - 1].text.legend;
     t.keys[66] = {"ENT", "ENT", ""};
-    for (int entry = 67; entry <= 81; ++entry) {
+    for (int entry = kSkinFirstAnnunciator; entry <= kSkinPowerDot; ++entry) {
         t.entries[entry].x += 115;
         t.entries[entry].y += 6;
     }

@@ -12,11 +12,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cpu/record.h"  // the skin entry indices
+#include "cpu/record.h"  // the skin entry indices, annunciator flags and machine values
 
-constexpr int kModelEntries = 84;  // skin entries 0-83; 84 is never filled
-constexpr int kModelKeys = 66;     // key entries 1-66
-constexpr int kAnnunciatorCount = 15;  // entries 67-81, the power dot last
+constexpr int kModelEntries = kSkinLastLibraryEntry + 1;  // skin entries 0-83; 84 is never filled
+constexpr int kModelKeys = kSkinLastKey;                    // key entries 1-66
+constexpr int kAnnunciatorCount = kSkinPowerDot - kSkinFirstAnnunciator + 1;  // 67-81, the power dot last
 constexpr int kRomSize = 16384;    // one ROM slot: ME0 C000-FFFF
 constexpr uint16_t kRomBase = 0xC000;
 
@@ -55,7 +55,7 @@ struct ModelTables {
     std::string_view library;  // library name, also the ROM slot file prefix
     std::string_view caption;  // model name printed on the case
     CaseLook look;
-    int machine;  // the Machine word of this model (251, 255, 259)
+    int machine;  // the Machine word of this model (kMachinePC1500 ...)
     int lcdOriginX, lcdOriginY;
     int firstKey, lastKey;  // the keys UneTouche can return
     int firstRomId;  // identifier of slot 1; the next ones follow
@@ -74,7 +74,7 @@ const ModelTables* ModelTablesByLibrary(std::string_view library);
 // The key entry named `name` (case-insensitive), or 0 when unknown.
 int KeyIndexByName(const ModelTables& model, std::string_view name);
 
-// Texts of annunciator entry 67 + i, the same in every model.
+// Texts of annunciator entry kSkinFirstAnnunciator + i, the same in every model.
 const std::array<AnnunciatorText, kAnnunciatorCount>& AnnunciatorTexts();
 
 // The ROM slot (1..romSlots) that a menu identifier selects.

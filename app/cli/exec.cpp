@@ -9,6 +9,7 @@
 #include "cpu/cpu.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
 
 namespace {
 

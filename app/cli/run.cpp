@@ -2,15 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <variant>
 
 #include "app/cli/options.h"
 #include "app/cli/parse.h"
 #include "app/session.h"
-#include "cpu/cpu.h"
 #include "cpu/pacing.h"
 #include "host/surface.h"
 #include "machine/clock.h"
@@ -18,6 +15,8 @@
 #include "machine/keyboard.h"
 #include "machine/machine.h"
 #include "machine/memory.h"
+#include "machine/step.h"
+#include "models/rom_file.h"
 #include "models/tables.h"
 
 namespace {
@@ -73,15 +72,11 @@ std::string UnescapeTyped(const std::string& text) {
     return typed;
 }
 
-std::optional<std::vector<uint8_t>> ReadRomFile(const OptionWord& o, std::ostream& err) {
-    std::ifstream file(o.value, std::ios::binary);
-    if (!file) {
-        Bad(err, o, "cannot read the file");
-        return std::nullopt;
-    }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (bytes.size() != kRomSize) {
-        Bad(err, o, std::to_string(bytes.size()) + " bytes; a ROM image is exactly 16384 bytes, C000-FFFF");
+std::optional<std::vector<uint8_t>> ReadRom(const OptionWord& o, std::ostream& err) {
+    std::vector<uint8_t> bytes(kRomSize);
+    std::string why;
+    if (!ReadRomFile(o.value, bytes.data(), &why)) {
+        Bad(err, o, why);
         return std::nullopt;
     }
     return bytes;
@@ -111,7 +106,7 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
             if (!value) return Bad(err, o, "expected a decimal number"), std::nullopt;
             (o.name == "--machine" ? plan.machine : plan.module) = static_cast<uint32_t>(*value);
         } else if (o.name == "--rom") {
-            auto rom = ReadRomFile(o, err);
+            auto rom = ReadRom(o, err);
             if (!rom) return std::nullopt;
             plan.rom = std::move(*rom);
         } else if (o.name == "--wait" || o.name == "--hold") {
@@ -164,9 +159,9 @@ public:
     bool Run(uint64_t ms) {
         const uint64_t target = cycles_ + ms * kCyclesPerMillisecond;
         while (cycles_ < target) {
-            const bool entersInterrupt = m_->IR0 || (m_->IE && (m_->IR1 || m_->IR2));
-            if (!Step(m_)) return false;
-            if (!entersInterrupt) cycles_ += m_->Cycle ? m_->Cycle : 1;
+            const int consumed = Step(m_);
+            if (consumed == kStepOff) return false;
+            cycles_ += static_cast<uint64_t>(consumed);
             while (cycles_ >= nextSecond_) {
                 ClockAdvanceSecond(m_);
                 nextSecond_ += kCyclesPerSecond;
@@ -219,26 +214,19 @@ bool Obey(Session& s, const Action& action, std::ostream& out, std::ostream& err
     return true;
 }
 
-// The program's first start without a state file, then power-on.
-void StartMachine(Session& s, const RunPlan& plan) {
+// The program's first start without a state file, the command line's choices
+// of model, machine, module and ROM, maximum speed, then power-on.
+bool StartMachine(Session& s, const RunPlan& plan) {
     LH5801* m = s.m;
-    m->PixelSize = kSkinDotsSmall;
-    s.library.getRom(m, kFirstStartRom);
-    FirstStartDefaults(m);
+    if (!FirstStart(m, s.library)) return false;
     m->Machine = static_cast<uint32_t>(plan.model->machine);
     if (plan.machine) m->Machine = *plan.machine;
     if (plan.module) m->Module = *plan.module;
     if (!plan.rom.empty()) std::copy(plan.rom.begin(), plan.rom.end(), &m->ME0[kRomBase]);
-    m->Version = sizeof(LH5801);
-    m->Running = 0;
-    CpuReset(m);
-    BuildCycleTimeTable(m);
     m->FrequenceMax = 1;
-    InitialiseSkin(m, s.library);
-    ClockSetFromHostTime(m);
-    PaintAll(m);
     PowerOn(m);
     RunStart(m);
+    return true;
 }
 
 }  // namespace
@@ -258,7 +246,11 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         RunStart(m);
     };
     s.hooks.offKey = OffKeyWhileRunning;
-    StartMachine(s, *plan);
+    if (!StartMachine(s, *plan)) {
+        err << "zelkor-cli " << kVerb << ": the host has no high-resolution counter\n";
+        ReleaseModelLibrary(s.m, &s.library);
+        return 1;
+    }
 
     int status = 0;
     size_t done = 0;
@@ -273,7 +265,6 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         if (done < plan->script.size()) err << ", " << plan->script.size() - done << " remaining option(s) not obeyed";
         err << '\n';
     }
-    s.library.libere(s.m);
-    UnbindModelLibrary(&s.library);
+    ReleaseModelLibrary(s.m, &s.library);
     return status;
 }

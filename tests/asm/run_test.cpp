@@ -7,6 +7,7 @@
 
 #include "cpu/cpu.h"
 #include "machine/machine.h"
+#include "machine/step.h"
 
 namespace {
 

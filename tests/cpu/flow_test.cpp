@@ -305,9 +305,9 @@ TEST_F(FlowTest, OffStopsTheMachineButAPendingRequestIsStillEntered) {
     EXPECT_EQ(m.P, 0x4002);
     EXPECT_EQ(m.OFF, 1);
     m.IR2 = m.IE = 1;  // the ON key
-    EXPECT_EQ(Step(&m), 1);
-    EXPECT_EQ(m.P, 0x2000);
     EXPECT_EQ(Step(&m), 0);
+    EXPECT_EQ(m.P, 0x2000);
+    EXPECT_EQ(Step(&m), kStepOff);
 }
 
 }  // namespace

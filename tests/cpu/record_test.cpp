@@ -1,10 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "machine/machine.h"
 #include "tests/cpu/run.h"
+
+// In this test program every allocation comes back filled with A5, never
+// zero as fresh pages are: a record that is not zeroed on purpose shows.
+void* operator new(std::size_t size) {
+    void* p = std::malloc(size ? size : 1);
+    if (!p) throw std::bad_alloc();
+    std::memset(p, 0xA5, size);
+    return p;
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -32,8 +45,8 @@ void LoadBusyProgram(LH5801& m) {
     std::memcpy(&m.ME0[0x4200], timer.data(), timer.size());
     m.ME0[0xFFFA] = 0x42;
     m.ME0[0xFFFB] = 0x00;
-    m.Machine = 255;
-    m.Module = 272;
+    m.Machine = kMachinePC1500A;
+    m.Module = kModuleCE161;
     m.P = 0x4000;
     m.S = 0x47FF;
     m.X = 0x4400;

@@ -58,7 +58,7 @@ TEST_F(StepTest, InterruptEntryPushesTAndReturnAddressAndTakesTheVector) {
         m.Cycle = 7;
         m.TM = 0x123;
 
-        EXPECT_EQ(Step(&m), 1);
+        EXPECT_EQ(Step(&m), 0) << "an interrupt entry consumes no cycles";
 
         EXPECT_EQ(m.ME0[0x47FF], 0x19 | c.ie << 1) << "T byte at S";
         EXPECT_EQ(m.ME0[0x47FE], 0x23) << "P low at S - 1";
@@ -110,23 +110,23 @@ TEST_F(StepTest, RequestWaitsWhileInterruptsAreDisabled) {
     }
 }
 
-TEST_F(StepTest, OffStepReturnsZeroAndChangesNothing) {
+TEST_F(StepTest, OffStepReportsOffAndChangesNothing) {
     m.OFF = 1;
     m.IR1 = 1;  // pending but masked: still off
     m.P = kCodeAt;
     Load(kCodeAt, {kNop});
     const auto before = Image();
-    EXPECT_EQ(Step(&m), 0);
-    EXPECT_EQ(Step(&m), 0);
+    EXPECT_EQ(Step(&m), kStepOff);
+    EXPECT_EQ(Step(&m), kStepOff);
     EXPECT_EQ(Image(), before);
 }
 
 TEST_F(StepTest, PendingRequestIsEnteredEvenWhenOff) {
     m.OFF = 1;
     m.IR2 = m.IE = 1;
-    EXPECT_EQ(Step(&m), 1);
-    EXPECT_EQ(m.P, 0x1818);
     EXPECT_EQ(Step(&m), 0);
+    EXPECT_EQ(m.P, 0x1818);
+    EXPECT_EQ(Step(&m), kStepOff);
 }
 
 TEST_F(StepTest, RunStepsStopsAtOff) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "display_fixture.h"
+#include "models/tables.h"
 
 namespace {
 
@@ -96,6 +99,43 @@ TEST_F(DisplayTest, RebuildSetsTheModelWithoutDrawing) {
     EXPECT_EQ(m.Skin[68].currentImage, m.Skin[68].imageB);
     EXPECT_EQ(m.BufferVideo[78], 0);  // untouched
     EXPECT_EQ(DisplaySnapshot(&m).substr(157 * 7), "Busy Def Rad  Pro \n");
+}
+
+// Each display bit that drives an annunciator sets one record flag and lights
+// one entry, and the model tables label that entry (for the machine report)
+// with the name of that flag.
+TEST_F(DisplayTest, EachAnnunciatorBitLightsTheEntryNamedAfterItsFlag) {
+    const std::pair<uint32_t LH5801::*, const char*> flags[] = {
+        {&LH5801::Busy, "Busy"}, {&LH5801::Shift, "Shift"}, {&LH5801::Japanese, "Japanese"},
+        {&LH5801::Small, "Small"}, {&LH5801::III, "III"}, {&LH5801::II, "II"}, {&LH5801::I, "I"},
+        {&LH5801::Def, "Def"}, {&LH5801::De, "De"}, {&LH5801::G, "G"}, {&LH5801::Rad, "Rad"},
+        {&LH5801::Reserve, "Reserve"}, {&LH5801::Pro, "Pro"}, {&LH5801::Run, "Run"},
+    };
+    DisplayRebuild(&m);  // every annunciator unlit
+    int driving = 0;
+    for (uint16_t address : {0x764E, 0x764F})
+        for (int bit = 0; bit < 8; ++bit) {
+            SCOPED_TRACE(testing::Message() << std::hex << address << " bit " << bit);
+            m.ME0[address] = static_cast<uint8_t>(1 << bit);
+            DisplayRefresh(&m);
+            std::vector<std::string> set;
+            for (const auto& [field, name] : flags)
+                if (m.*field) set.push_back(name);
+            std::vector<int> lit;
+            for (int e = kSkinFirstAnnunciator; e <= kSkinLastAnnunciator; ++e)
+                if (m.Skin[e].currentImage == m.Skin[e].imageA) lit.push_back(e);
+            m.ME0[address] = 0;
+            DisplayRefresh(&m);
+            if (set.empty()) {
+                EXPECT_TRUE(lit.empty());
+                continue;
+            }
+            ++driving;
+            ASSERT_EQ(set.size(), 1u);
+            ASSERT_EQ(lit.size(), 1u);
+            EXPECT_EQ(AnnunciatorTexts()[lit[0] - kSkinFirstAnnunciator].reportName, set[0]);
+        }
+    EXPECT_EQ(driving, 14);
 }
 
 TEST_F(DisplayTest, DotsDrawnAtBothPixelSizes) {

@@ -4,6 +4,8 @@
 #include "display_fixture.h"
 #include "machine/keyboard.h"
 #include "machine/memory.h"
+#include "machine/step.h"
+#include "models/tables.h"
 
 namespace {
 
@@ -120,13 +122,26 @@ TEST_F(KeyboardTest, OnAndOffCallTheirHooks) {
     EXPECT_EQ(offKeys, 1);  // OFF does nothing more while off
 }
 
-TEST(PcKeys, TableMapsHostCodes) {
-    const std::pair<int, uint32_t> cases[] = {
-        {8, 25}, {13, 60}, {16, 8}, {27, 1}, {32, 57}, {37, 53}, {40, 58}, {44, 47}, {63, 47}, {59, 48},
-        {48, 61}, {96, 61}, {57, 23}, {105, 23}, {65, 26}, {81, 11}, {90, 40}, {107, 64}, {112, 2}, {117, 7},
-        {162, 56}, {163, 56}, {7, 0}, {164, 0}, {-1, 0}, {1000, 0}, {91, 0}, {108, 0},
+// A host key reaches the emulated key of the same character or function
+// (host codes: letters and digits their ASCII codes, the keypad from 96).
+TEST(PcKeys, EachHostKeyReachesTheKeyOfItsCharacter) {
+    const ModelTables& model = ZelkorATables();
+    const auto expectKey = [&](int code, const std::string& name) {
+        EXPECT_EQ(PcKeyIndex(code), static_cast<uint32_t>(KeyIndexByName(model, name))) << code << " " << name;
     };
-    for (const auto& [code, key] : cases) EXPECT_EQ(PcKeyIndex(code), key) << code;
+    for (char c = 'A'; c <= 'Z'; ++c) expectKey(c, std::string(1, c));
+    for (char d = '0'; d <= '9'; ++d) {
+        expectKey(d, std::string(1, d));
+        expectKey(96 + (d - '0'), std::string(1, d));  // keypad
+    }
+    const std::pair<int, const char*> named[] = {
+        {8, "CL"},      {9, "UPDOWN"}, {13, "ENTER"}, {16, "SHIFT"}, {27, "DEF"},  {32, "SPACE"},
+        {37, "LEFT"},   {38, "UP"},    {39, "RIGHT"}, {40, "DOWN"},  {44, "("},    {63, "("},
+        {46, ")"},      {59, ")"},     {106, "*"},    {107, "+"},    {109, "-"},   {110, "."},
+        {111, "/"},     {112, "F1"},   {117, "F6"},   {162, "RCL"},  {163, "RCL"},
+    };
+    for (const auto& [code, name] : named) expectKey(code, name);
+    for (int code : {7, 91, 108, 164, -1, 1000}) EXPECT_EQ(PcKeyIndex(code), 0u) << code;
 }
 
 }  // namespace

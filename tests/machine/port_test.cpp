@@ -118,7 +118,7 @@ TEST_F(PortTest, OnKeyInterruptIsEnteredAtTheNextStep) {
     m.P = kCodeAt;
     m.IE = 0;
     OnKeyInterrupt(&m);
-    EXPECT_EQ(Step(&m), 1);
+    EXPECT_EQ(Step(&m), 0) << "an interrupt entry";
     EXPECT_EQ(m.P, 0x2000);
     EXPECT_EQ(m.IR2, 0);
     EXPECT_EQ(WordAt(0x47FD), kCodeAt);

@@ -62,14 +62,21 @@ TEST(ModelTables, ZelkorIsZelkorAWithoutTheSecondEnter) {
     EXPECT_EQ(std::make_pair(z.lcdOriginX, z.lcdOriginY), std::make_pair(122, 75));
 }
 
-TEST(ModelTables, KavroAnnunciatorsAreZelkorAsMoved) {
-    for (int entry = kSkinFirstAnnunciator; entry <= kSkinPowerDot; ++entry) {
-        const EntryTable &a = ZelkorATables().entries[entry], &k = KavroTables().entries[entry];
-        EXPECT_EQ(k.x, a.x + 115) << entry;
-        EXPECT_EQ(k.y, 72) << entry;
-        EXPECT_EQ(k.width, a.width) << entry;
-    }
-    EXPECT_EQ(std::make_pair(KavroTables().lcdOriginX, KavroTables().lcdOriginY), std::make_pair(237, 81));
+// The annunciators keep their place over the dot matrix in every model: a
+// refresh draws them and the dots from different origins (entry positions,
+// LcdOriginX/Y), which must move together.
+TEST(ModelTables, AnnunciatorsSitOverTheDotsAlikeInEveryModel) {
+    const ModelTables& a = ZelkorATables();
+    for (const ModelTables* model : kModels)
+        for (int entry = kSkinFirstAnnunciator; entry <= kSkinPowerDot; ++entry) {
+            const EntryTable &e = model->entries[entry], &ea = a.entries[entry];
+            EXPECT_EQ(e.x - model->lcdOriginX, ea.x - a.lcdOriginX) << model->library << " " << entry;
+            EXPECT_EQ(e.y - model->lcdOriginY, ea.y - a.lcdOriginY) << model->library << " " << entry;
+            EXPECT_LE(e.y + e.height, model->lcdOriginY + 3) << "above dot row 1: " << model->library << " " << entry;
+            EXPECT_GE(e.x, model->lcdOriginX) << model->library << " " << entry;
+            EXPECT_LE(e.x + e.width, model->lcdOriginX + 3 * kDisplayColumns) << model->library << " " << entry;
+        }
+    EXPECT_NE(KavroTables().lcdOriginX, a.lcdOriginX) << "the Kavro display sits elsewhere";
 }
 
 // Every matrix point carries exactly one of keys 1-65 (ON has none); the +
@@ -123,12 +130,6 @@ TEST(ModelTables, RomSlotRule) {
         {&KavroTables(), 999, 2},   {&KavroTables(), 259, 2},   {&KavroTables(), 0xFFFFFFFF, 2},
     };
     for (const Case& c : cases) EXPECT_EQ(RomSlotFor(*c.model, c.id), c.slot) << c.model->library << " " << c.id;
-}
-
-TEST(ModelTables, AnnunciatorReportNames) {
-    const char* names[] = {"Busy", "Shift", "Japanese", "Small", "De", "G", "Rad",
-                           "Run", "Pro", "Reserve", "Def", "I", "II", "III", ""};
-    for (int i = 0; i < kAnnunciatorCount; ++i) EXPECT_EQ(AnnunciatorTexts()[i].reportName, names[i]) << i;
 }
 
 }  // namespace
