@@ -124,18 +124,13 @@ void ConfigurationLines(std::FILE* out, const LH5801* m) {
     std::fprintf(out, "hWnd          : %d\n", m->hWnd);
 }
 
-// The report's labels of the fourteen status symbols, in the record's order.
-constexpr const char* kSymbolLabels[] = {
-    "Busy", "Shift", "Japanese", "Small", "III", "II", "I", "Def", "De", "G", "Rad", "Reserve", "Pro", "Run",
-};
-
 void DisplayLines(std::FILE* out, const LH5801* m) {
     Put(out, "Buffer vidéo  : ");
     for (int k = 0; k < 160; ++k) std::fprintf(out, "%02x ", m->BufferVideo[k]);
     Put(out, "\n");
-    const uint32_t* symbols = &m->Busy;
-    for (size_t k = 0; k < std::size(kSymbolLabels); ++k)
-        std::fprintf(out, "%-14s: %s\n", kSymbolLabels[k], symbols[k] ? "Oui" : "");
+    const uint32_t* flags = &m->Busy;
+    for (int f = 0; f < kAnnunciatorFlags; ++f)
+        std::fprintf(out, "%-14s: %s\n", kAnnunciatorFlagFacts[f].name, flags[f] ? "Oui" : "");
     for (int row = 1; row < kDisplayRows; ++row) {
         char line[kDisplayColumns + 1];
         for (int column = 0; column < kDisplayColumns; ++column) line[column] = m->Dots[row][column] ? '#' : '.';
