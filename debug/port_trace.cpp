@@ -1,6 +1,5 @@
 #include "debug/port_trace.h"
 
-#include <atomic>
 #include <iterator>
 #include <mutex>
 
@@ -114,20 +113,21 @@ void ClockCommandLine(std::FILE* out, uint32_t command) {
 
 // --- Reads with details ------------------------------------------------------
 
-// F00E: the key latch as the read will use it, when a key has been latched.
+// F00E: the key latch, written under the keyboard lock that the read then
+// takes its byte under, so that the lines show the matrix it uses.
 uint8_t TracedKeyboardRead(LH5801* m, uint16_t a, std::FILE* out) {
     Banner(PortMessage(a, false)).Write(out);
-    if (std::atomic_ref<int32_t>(m->ToucheLue).load(std::memory_order_relaxed) != -1) {
-        std::lock_guard<std::mutex> lock(HostOf(m).keyboardLock);
-        if (m->ScanClavier[0] != 0xFF) {
-            std::fprintf(out, "--> Touche lue            %d \n", m->ToucheLue);
-            static constexpr const char* kStrobes[] = {"ff", "01", "02", "04", "08", "10", "20", "40", "80"};
-            for (int k = 0; k < 9; ++k)
-                std::fprintf(out, "--> Scan du clavier :  0x%s   %d (%d) \n", kStrobes[k], m->ScanClavier[k], k);
-        }
-        std::fflush(out);
+    if (!KeyLatchInUse(m)) return ME1Read(m, a);
+    std::lock_guard<std::mutex> lock(HostOf(m).keyboardLock);
+    if (m->ScanClavier[0] != 0xFF) {
+        std::fprintf(out, "--> Touche lue            %d \n", m->ToucheLue);
+        static constexpr const char* kStrobes[] = {"ff", "01", "02", "04", "08", "10", "20", "40", "80"};
+        for (int k = 0; k < 9; ++k)
+            std::fprintf(out, "--> Scan du clavier :  0x%s   %d (%d) \n", kStrobes[k], m->ScanClavier[k], k);
     }
-    return ME1Read(m, a);
+    std::fflush(out);
+    KeyboardPortTakeLatch(m);
+    return m->ME1[a];
 }
 
 // F00F: the clock's data bit and the calendar.
