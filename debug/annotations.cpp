@@ -111,7 +111,7 @@ void Me0Annotation(uint16_t a, char* text) {
         return;
     }
     const size_t n = name.size() < kAnnotationSize - 2 ? name.size() : kAnnotationSize - 2;
-    std::memcpy(text, name.data(), n);
+    if (n > 0) std::memcpy(text, name.data(), n);
     text[n] = '\n';
     text[n + 1] = '\0';
 }

@@ -32,7 +32,7 @@ public:
     // Verbatim: a "%" in `s` is an ordinary character.
     RecordText& Add(std::string_view s) {
         const size_t n = std::min(s.size(), size_ - 1 - used_);
-        std::memcpy(text_ + used_, s.data(), n);
+        if (n > 0) std::memcpy(text_ + used_, s.data(), n);
         used_ += n;
         text_[used_] = '\0';
         return *this;

@@ -140,7 +140,9 @@ TEST_F(InFreshFolder, TraceOfTheBundledProgramFollowsTheNormalRun) {
         ASSERT_LT(next, events.size()) << "the trace ends early";
         const Event& e = events[next++];
         ASSERT_EQ(e.interrupt, consumed == 0) << "step " << next << ": " << e.line;
-        if (!e.interrupt) ASSERT_EQ(e.line, before) << "step " << next;
+        if (!e.interrupt) {
+            ASSERT_EQ(e.line, before) << "step " << next;
+        }
         done += static_cast<uint64_t>(consumed);
         for (; done >= nextSecond; nextSecond += kOriginalFrequency) ClockAdvanceSecond(m);
     }
