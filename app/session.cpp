@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "app/machines.h"
 #include "cpu/cpu.h"
 #include "cpu/pacing.h"
 #include "host/image.h"
@@ -86,6 +87,27 @@ bool FirstStart(LH5801* m, const ModelLibrary& library) {
     StartBeforeStateFile(m, library);
     FirstStartDefaults(m);
     return StartAfterStateFile(m, library);
+}
+
+StateStart StartFromStateFile(LH5801* m, ModelLibrary* library, const std::string& path) {
+    StateStart start;
+    StartBeforeStateFile(m, *library);
+    start.state = LoadState(m, path);
+    if (start.state.outcome == StateLoad::Loaded) {
+        if (m->PixelSize != kSkinDotsSmall && m->PixelSize != kSkinDotsFull) m->PixelSize = kSkinDotsSmall;
+        const MachineChoice* machine = MachineOfWord(m->Machine);
+        ModelLibrary restored;
+        if (machine && machine->model.library != library->name) {
+            if (BindModelLibrary(std::string(machine->model.library), &restored, &start.libraryError)) {
+                UnbindModelLibrary(library);  // nothing of it is in the record yet
+                *library = std::move(restored);
+            }
+        }
+    } else {
+        FirstStartDefaults(m);
+    }
+    start.counter = StartAfterStateFile(m, *library);
+    return start;
 }
 
 bool ChangeMachine(LH5801* m, ModelLibrary* library, const ModelTables& model, uint32_t romId,

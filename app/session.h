@@ -1,6 +1,7 @@
 // The machine as the program around it drives it, with or without a window:
-// binding a model library and the start sequences (program start, power-on,
-// the emulation thread's start and end, machine change, Hard Reset), each the
+// binding a model library and the start sequences (program start, the start
+// from a state file, power-on, the emulation thread's start and end, machine
+// change, Hard Reset), each the
 // part that acts on the record, the library and the window surface. What the
 // user sees besides (menu marks, message boxes, the title, the one-second
 // timer, the thread itself) is the caller's. The Qt window and zelkor-cli run
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/state_file.h"
 #include "cpu/record.h"
 #include "models/model_api.h"
 
@@ -57,6 +59,20 @@ bool StartAfterStateFile(LH5801* m, const ModelLibrary& library);
 
 // The first start without a state file: the two halves around the defaults.
 bool FirstStart(LH5801* m, const ModelLibrary& library);
+
+struct StateStart {
+    StateLoadResult state;     // what became of the state file
+    std::string libraryError;  // the restored model's library could not be bound: its message
+    bool counter = true;       // false: the host has no high-resolution counter
+};
+
+// The program's start from the state file at `path`: the first half, the file
+// read (or, when it cannot be used, the first start's defaults), the second
+// half. A restored record keeps its configuration: when its Machine is
+// another model's, that model's library is bound in place of `library`
+// without Get_Rom (the ROM image came with the file); should it not bind,
+// `library` stays. A PixelSize other than 82 or 83 becomes 82.
+StateStart StartFromStateFile(LH5801* m, ModelLibrary* library, const std::string& path);
 
 // A machine change while the machine is off: `model`'s library bound in place
 // of the previous one (released), its ROM `romId` copied, its skin stored,

@@ -15,6 +15,10 @@ constexpr uint32_t kCycleTableLast = 24;
 // has no high-resolution counter.
 bool BuildCycleTimeTable(LH5801* m);
 
+// liFrequency := `frequency` (counts per second) and TempCycle[k] := the
+// counts that k cycles last at 1.3 MHz, truncated, for k 1 to 24.
+void FillCycleTimeTable(LH5801* m, int64_t frequency);
+
 inline void PacingWait(const LH5801* m) {
     for (;;) {
         const int64_t elapsed = HostCounter() - m->liLast;

@@ -5,9 +5,12 @@
 #include <optional>
 #include <variant>
 
+#include "app/cli/clock_option.h"
 #include "app/cli/options.h"
 #include "app/cli/parse.h"
+#include "app/machines.h"
 #include "app/session.h"
+#include "app/state_file.h"
 #include "cpu/pacing.h"
 #include "debug/debug_run.h"
 #include "host/surface.h"
@@ -41,6 +44,8 @@ struct RunPlan {
     const ModelTables* model = nullptr;
     std::optional<uint32_t> machine, module;
     std::vector<uint8_t> rom;  // empty: the library's ROM
+    std::optional<std::string> state;  // the state file to start from and write back
+    std::optional<ClockTime> clock;    // instead of the host's local time
     std::vector<Action> script;
     bool trace = false;  // a debug run, traced into "traces"
 };
@@ -91,18 +96,43 @@ std::optional<uint64_t> Milliseconds(const OptionWord& o, std::ostream& err) {
     return ms;
 }
 
+// With --state, the model is the one of the machine the file holds (a file
+// that cannot be used starts from the defaults of --model). False when
+// --model names another.
+bool ModelOfState(RunPlan& plan, const std::optional<OptionWord>& model, std::ostream& err) {
+    const std::optional<uint32_t> word = StateFileMachine(*plan.state);
+    const MachineChoice* machine = word ? MachineOfWord(*word) : nullptr;
+    if (!machine) return true;
+    if (model && &machine->model != plan.model) {
+        Bad(err, *model, *plan.state + " holds a " + std::string(machine->model.library) + " machine");
+        return false;
+    }
+    plan.model = &machine->model;
+    return true;
+}
+
 // Reads every option; the keys are checked against the model once all of
-// them (--model anywhere) are known.
+// them (--model and --state anywhere) are known.
 std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& err) {
     const auto options = ReadOptions(kVerb, args, RunTakesValue, err);
     if (!options) return std::nullopt;
     RunPlan plan;
     plan.model = &ZelkorATables();
     std::vector<std::pair<OptionWord, size_t>> keys;  // option, place in the script
+    std::optional<OptionWord> modelOption;
     for (const OptionWord& o : *options) {
         if (o.name == "--model") {
             plan.model = ModelTablesByLibrary(o.value);
             if (!plan.model) return Bad(err, o, "expected ZelkorA, Zelkor or Kavro"), std::nullopt;
+            modelOption = o;
+        } else if (o.name == "--state") {
+            const std::filesystem::path parent = std::filesystem::path(o.value).parent_path();
+            if (o.value.empty() || (!parent.empty() && !std::filesystem::is_directory(parent)))
+                return Bad(err, o, "no such folder"), std::nullopt;
+            plan.state = o.value;
+        } else if (o.name == "--clock") {
+            plan.clock = ParseClockTime(o.value);
+            if (!plan.clock) return Bad(err, o, "expected \"YYYY-MM-DD HH:MM:SS\", a real date and time"), std::nullopt;
         } else if (o.name == "--machine" || o.name == "--module") {
             auto value = ParseDecimal(o.value, UINT32_MAX);
             if (!value) return Bad(err, o, "expected a decimal number"), std::nullopt;
@@ -144,6 +174,7 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
             return std::nullopt;
         }
     }
+    if (plan.state && !ModelOfState(plan, modelOption, err)) return std::nullopt;
     for (const auto& [o, place] : keys) {
         Key& key = std::get<Key>(plan.script[place]);
         key.index = KeyIndexByName(*plan.model, key.name);
@@ -224,19 +255,56 @@ bool Obey(Session& s, const Action& action, std::ostream& out, std::ostream& err
     return true;
 }
 
-// The program's first start without a state file, the command line's choices
-// of model, machine, module and ROM, maximum speed, then power-on.
-bool StartMachine(Session& s, const RunPlan& plan) {
+// What became of the state file of --state, told on standard error when the
+// machine cannot start from it.
+void ReportState(const StateStart& start, const std::string& path, std::ostream& err) {
+    const std::string prefix = std::string("zelkor-cli ") + kVerb + ": ";
+    if (!start.libraryError.empty()) err << prefix << start.libraryError << '\n';
+    if (start.state.outcome == StateLoad::WrongSize) {
+        err << prefix << path << " is " << start.state.size << " bytes, not " << kRecordSize << "; not loaded, ";
+        if (!start.state.keptAs.empty()) err << "kept as " << start.state.keptAs;
+        else err << "and not kept aside (" << start.state.error << ")";
+        err << "; the machine starts from its defaults\n";
+    } else if (start.state.outcome == StateLoad::Unreadable) {
+        err << prefix << "cannot read " << start.state.error << "; the machine starts from its defaults\n";
+    }
+}
+
+// The program's start, from the state file of --state or as a first start
+// without one, the command line's choices of model, machine, module, ROM and
+// time, maximum speed, then power-on. Returns the FrequenceMax the state file
+// holds (so that it goes back into the file), or nullopt when the host has no
+// high-resolution counter.
+std::optional<uint32_t> StartMachine(Session& s, const RunPlan& plan, std::ostream& err) {
     LH5801* m = s.m;
-    if (!FirstStart(m, s.library)) return false;
-    m->Machine = static_cast<uint32_t>(plan.model->machine);
+    bool restored = false;
+    if (plan.state) {
+        const StateStart start = StartFromStateFile(m, &s.library, *plan.state);
+        ReportState(start, *plan.state, err);
+        if (!start.counter) return std::nullopt;
+        restored = start.state.outcome == StateLoad::Loaded;
+    } else if (!FirstStart(m, s.library)) {
+        return std::nullopt;
+    }
+    const uint32_t frequenceMax = m->FrequenceMax;
+    if (!restored) m->Machine = static_cast<uint32_t>(plan.model->machine);
     if (plan.machine) m->Machine = *plan.machine;
     if (plan.module) m->Module = *plan.module;
     if (!plan.rom.empty()) std::copy(plan.rom.begin(), plan.rom.end(), &m->ME0[kRomBase]);
+    if (plan.clock) ClockSetTime(m, *plan.clock);
     m->FrequenceMax = 1;
     PowerOn(m);
     RunStart(m);
-    return true;
+    return frequenceMax;
+}
+
+// The record written back to the state file of --state.
+int WriteState(Session& s, const std::string& path, uint32_t frequenceMax, std::ostream& err) {
+    s.m->FrequenceMax = frequenceMax;
+    std::string error;
+    if (SaveState(*s.m, path, &error)) return 0;
+    err << "zelkor-cli " << kVerb << ": " << error << "; the machine's state is not saved\n";
+    return 1;
 }
 
 // The debug run: the trace file "traces" in the current directory, traced
@@ -266,7 +334,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         RunStart(m);
     };
     s.hooks.offKey = OffKeyWhileRunning;
-    if (!StartMachine(s, *plan)) {
+    const std::optional<uint32_t> frequenceMax = StartMachine(s, *plan, err);
+    if (!frequenceMax) {
         err << "zelkor-cli " << kVerb << ": the host has no high-resolution counter\n";
         ReleaseModelLibrary(s.m, &s.library);
         return 1;
@@ -290,6 +359,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         if (done < plan->script.size()) err << ", " << plan->script.size() - done << " remaining option(s) not obeyed";
         err << '\n';
     }
+    if (plan->state && WriteState(s, *plan->state, *frequenceMax, err) != 0) status = 1;
     ReleaseModelLibrary(s.m, &s.library);
     return status;
 }

@@ -16,3 +16,10 @@ Canvas DrawAnnunciator(const ModelTables& model, int entry, bool lit);
 
 // Dot image 82 (unlit), 182 (lit, small) or 183 (lit, full cell).
 Canvas DrawDot(int id);
+
+// The about picture (505 x 318) of dialog 1000.
+Canvas DrawAboutPicture();
+
+// The PC keyboard (608 x 143) of dialog 1100: on every PC key the legend of
+// the emulated key of `model` it presses, from the PC key table `keyOfCode`.
+Canvas DrawKeyboardPicture(const ModelTables& model, uint32_t (*keyOfCode)(int));

@@ -5,6 +5,8 @@
 //   zelkor-skin-gen --preview DIR   DIR/<model>.png (case, released keys, lit
 //                                   annunciators, sample dots) and
 //                                   DIR/<model>-pressed.png (every key pressed)
+//   zelkor-skin-gen --dialogs DIR   DIR/about.png and DIR/keyboard.png, the
+//                                   pictures of the emulator's two dialogs
 #include <png.h>
 
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "machine/keyboard.h"
 #include "models/skin/art.h"
 #include "models/skin_blob.h"
 #include "models/tables.h"
@@ -111,8 +114,16 @@ Canvas Compose(const ModelTables& model, const std::vector<Image>& images, bool 
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: zelkor-skin-gen --out DIR | --preview DIR\n");
+    std::fprintf(stderr, "usage: zelkor-skin-gen --out DIR | --preview DIR | --dialogs DIR\n");
     return 2;
+}
+
+int WriteDialogPictures(const std::string& dir) {
+    if (WritePng(dir + "/about.png", DrawAboutPicture()) &&
+        WritePng(dir + "/keyboard.png", DrawKeyboardPicture(ZelkorATables(), PcKeyIndex)))
+        return 0;
+    std::fprintf(stderr, "zelkor-skin-gen: cannot write the dialog pictures to %s\n", dir.c_str());
+    return 1;
 }
 
 }  // namespace
@@ -120,6 +131,7 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc != 3) return Usage();
     const std::string mode = argv[1], dir = argv[2];
+    if (mode == "--dialogs") return WriteDialogPictures(dir);
     if (mode != "--out" && mode != "--preview") return Usage();
     for (const ModelTables* model : {&ZelkorATables(), &ZelkorTables(), &KavroTables()}) {
         const std::vector<Image> images = DrawImages(*model);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/cli/run.h"
+#include "cpu/record.h"
 #include "host/surface.h"
 
 namespace {
@@ -115,6 +116,8 @@ TEST(Run, BadOptionsRunNothing) {
         {{"--machine"}, "needs a value"},
         {{"--frobnicate", "1"}, "unknown option --frobnicate"},
         {{"--lcd=1"}, "takes no value"},
+        {{"--clock", "2023-02-29 10:00:00"}, "a real date and time"},
+        {{"--state", "/nonexistent/Zelkora.mem"}, "no such folder"},
     };
     for (const auto& [args, message] : cases) {
         const Result r = RunCli(args);
@@ -124,6 +127,84 @@ TEST(Run, BadOptionsRunNothing) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
     std::filesystem::remove(shortRom);
+}
+
+// A folder of its own, with the record image helpers of the state file.
+class RunStateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() / "zelkor_run_state_test";
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+    static std::unique_ptr<LH5801> ReadRecord(const std::string& path) {
+        auto m = std::make_unique<LH5801>();
+        std::ifstream file(path, std::ios::binary);
+        EXPECT_TRUE(file.read(reinterpret_cast<char*>(m.get()), sizeof(LH5801))) << path;
+        return m;
+    }
+
+    std::filesystem::path dir_;
+};
+
+// LDI A,&5A; STA (&4000); then BCH to itself.
+const std::initializer_list<unsigned char> kStore5A = {0xB5, 0x5A, 0xAE, 0x40, 0x00, 0x9E, 0x02};
+// BCH to itself.
+const std::initializer_list<unsigned char> kLoop = {0x9E, 0x02};
+
+TEST_F(RunStateTest, StateFileCarriesTheMachineFromRunToRun) {
+    const TempRom store("zelkor_state_store.bin", kStore5A), loop("zelkor_state_loop.bin", kLoop);
+    const std::string state = Path("Zelkora.mem");
+    Result r = RunCli({"--state", state, "--rom", store.path(), "--module", "271", "--wait", "10"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::filesystem::file_size(state), kRecordSize);
+    r = RunCli({"--state", state, "--rom", loop.path(), "--wait", "10", "--dump-me0", "4000:1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "ME0 4000: 5A\n");  // stored by the first run
+    EXPECT_EQ(r.err, "");
+    const auto saved = ReadRecord(state);
+    EXPECT_EQ(saved->Module, 271u);
+    EXPECT_EQ(saved->FrequenceMax, 0u) << "the run's maximum speed is not the file's";
+}
+
+TEST_F(RunStateTest, StateFileOfTheWrongSizeIsKeptAsideAndRewritten) {
+    const std::string state = Path("Zelkora.mem");
+    std::ofstream(state, std::ios::binary) << "hello";
+    const TempRom loop("zelkor_state_loop.bin", kLoop);
+    const Result r = RunCli({"--state", state, "--rom", loop.path(), "--wait", "10"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("is 5 bytes, not 163056; not loaded, kept as " + state + ".bad"), std::string::npos) << r.err;
+    EXPECT_EQ(std::filesystem::file_size(state + ".bad"), 5u);
+    EXPECT_EQ(std::filesystem::file_size(state), kRecordSize);
+}
+
+TEST_F(RunStateTest, ModelOtherThanTheStateFilesIsRefused) {
+    const std::string state = Path("Zelkora.mem");
+    const TempRom loop("zelkor_state_loop.bin", kLoop);
+    ASSERT_EQ(RunCli({"--state", state, "--model", "Kavro", "--rom", loop.path(), "--wait", "1"}).status, 0);
+    Result r = RunCli({"--state", state, "--model", "Zelkor", "--wait", "1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("holds a Kavro machine"), std::string::npos) << r.err;
+    // Without --model the file's model is the one bound: ENT is a key of the PC-2 only.
+    r = RunCli({"--state", state, "--wait", "1", "--key", "ENT"});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST_F(RunStateTest, ClockOptionSetsTheCalendar) {
+    const std::string state = Path("Zelkora.mem");
+    const TempRom loop("zelkor_state_loop.bin", kLoop);
+    const Result r = RunCli({"--state", state, "--clock", "2023-02-28 23:59:58", "--rom", loop.path(), "--wait", "2500"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto m = ReadRecord(state);
+    // Two emulated seconds later: midnight, 1 March; the day of the week stays a Tuesday.
+    const uint32_t digits[] = {m->SecUnits, m->SecTens, m->MinUnits, m->MinTens, m->HourUnits,
+                               m->HourTens, m->DayUnits, m->DayTens, m->WeekDay, m->Month};
+    EXPECT_EQ(std::vector<uint32_t>(std::begin(digits), std::end(digits)),
+              (std::vector<uint32_t>{0, 0, 0, 0, 0, 0, 1, 0, 2, 3}));
 }
 
 }  // namespace

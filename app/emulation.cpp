@@ -1,0 +1,50 @@
+#include "app/emulation.h"
+
+#include "app/session.h"
+#include "machine/port.h"
+#include "machine/step.h"
+
+bool ApplyRunRequests(LH5801* m, RunControl& control) {
+    const uint32_t requests = control.requests.exchange(0, std::memory_order_relaxed);
+    if (requests & kRequestHardReset) HardResetMachine(m);
+    if (requests & kRequestOnKey) OnKeyInterrupt(m);
+    return (requests & kRequestStop) != 0;
+}
+
+bool NormalRunLoop(LH5801* m, RunControl& control) {
+    m->Trace = 0;
+    for (;;) {
+        if (control.requests.load(std::memory_order_relaxed) != 0) [[unlikely]] {
+            if (ApplyRunRequests(m, control)) return false;
+        }
+        if (Step(m) == kStepOff) return true;
+    }
+}
+
+RunLoop RunLoopFor(bool debug) {
+    (void)debug;  // the debug run loop is chosen here once it exists
+    return NormalRunLoop;
+}
+
+void EmulationThread::Start(LH5801* m, RunLoop loop, std::function<void(LH5801*)> atOff) {
+    if (thread_.joinable()) thread_.join();
+    control_.requests.store(0, std::memory_order_relaxed);
+    ended_.store(false);
+    thread_ = std::thread([this, m, loop, atOff = std::move(atOff)] {
+        if (!loop(m, control_)) return;
+        if (atOff) atOff(m);
+        ended_.store(true);
+    });
+}
+
+void EmulationThread::Stop() {
+    if (!thread_.joinable()) return;
+    Post(kRequestStop);
+    thread_.join();
+}
+
+bool EmulationThread::TakeEnded() {
+    if (!ended_.exchange(false)) return false;
+    if (thread_.joinable()) thread_.join();
+    return true;
+}
