@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/clock_option.h"
 #include "app/cli/run.h"
 #include "app/session.h"
 #include "cpu/pacing.h"
@@ -66,6 +67,7 @@ constexpr const char* kStartBox = "+--------------------+\n|  Début du thread. 
 constexpr const char* kEndBox = "+--------------------+\n|   Fin du thread.   |\n+--------------------+\n";
 constexpr const char* kReportHead = "+---------------------+\n| Dump mémoire LH5801 |\n+---------------------+\n\n";
 constexpr uint64_t kEmulatedMs = 1500;
+constexpr const char* kClock = "2026-12-11 10:59:58";
 
 // What the trace says happened, step by step: a register line before each
 // instruction, a banner for each interrupt entry.
@@ -88,23 +90,11 @@ std::vector<Event> StepsOf(const std::string& trace) {
     return events;
 }
 
-// The calendar clock as the start report shows it: "Le 17/3 à 09h45mn02 (5)".
-void SetClockFromReport(LH5801* m, const std::string& trace) {
-    const size_t at = trace.find("\nLe ");
-    ASSERT_NE(at, std::string::npos);
-    unsigned d[10];
-    ASSERT_EQ(std::sscanf(trace.c_str() + at + 1, "Le %1u%1u/%u à %1u%1uh%1u%1umn%1u%1u (%u)", &d[0], &d[1], &d[2],
-                          &d[3], &d[4], &d[5], &d[6], &d[7], &d[8], &d[9]),
-              10);
-    m->DayTens = d[0], m->DayUnits = d[1], m->Month = d[2], m->HourTens = d[3], m->HourUnits = d[4];
-    m->MinTens = d[5], m->MinUnits = d[6], m->SecTens = d[7], m->SecUnits = d[8], m->WeekDay = d[9];
-}
-
 // zelkor-cli run --trace for a few emulated seconds: the boxes and reports at
 // both ends, and between them exactly the steps of a normal run from the
 // same start, every register line the state that run reaches.
 TEST_F(InFreshFolder, TraceOfTheBundledProgramFollowsTheNormalRun) {
-    ASSERT_EQ(RunCli({"--trace", "--wait", std::to_string(kEmulatedMs)}).status, 0);
+    ASSERT_EQ(RunCli({"--trace", "--clock", kClock, "--wait", std::to_string(kEmulatedMs)}).status, 0);
     const std::string trace = ReadFile(kTraceFileName);
     ASSERT_EQ(trace.rfind(std::string(kStartBox) + kReportHead + "Version       : 163056\nTrace         : 1\n", 0), 0u);
     const size_t end = trace.rfind(kEndBox);
@@ -124,10 +114,10 @@ TEST_F(InFreshFolder, TraceOfTheBundledProgramFollowsTheNormalRun) {
     ASSERT_TRUE(BindModelLibrary("ZelkorA", &library, &error)) << error;
     ASSERT_TRUE(FirstStart(m, library));
     m->Machine = static_cast<uint32_t>(ZelkorATables().machine);
+    ClockSetTime(m, *ParseClockTime(kClock));
     m->FrequenceMax = 1;
     PowerOn(m);
     RunStart(m);
-    SetClockFromReport(m, start);
 
     const uint64_t cycles = kEmulatedMs * (kOriginalFrequency / 1000);
     uint64_t done = 0, nextSecond = kOriginalFrequency;
@@ -148,6 +138,32 @@ TEST_F(InFreshFolder, TraceOfTheBundledProgramFollowsTheNormalRun) {
     }
     EXPECT_EQ(next, events.size()) << "the trace has steps the normal run did not make";
     ReleaseModelLibrary(m, &library);
+}
+
+// The lines that tell the host's counter: its frequency, the cycle times
+// made from it, and the two samples.
+std::string WithoutCounterLines(const std::string& trace) {
+    std::istringstream lines(trace);
+    std::string line, kept;
+    while (std::getline(lines, line)) {
+        bool counter = false;
+        for (const char* label : {"liFrequency ", "liCurrent ", "liLast ", "Temp cycle "})
+            counter = counter || line.rfind(label, 0) == 0;
+        if (!counter) kept += line + "\n";
+    }
+    return kept;
+}
+
+// With a fixed calendar time two runs write the same trace but for the
+// counter lines of the reports.
+TEST_F(InFreshFolder, RunsWithTheSameClockWriteTheSameTrace) {
+    const std::vector<std::string> args = {"--trace", "--clock", "2026-12-11 10:59:58", "--wait", "400"};
+    ASSERT_EQ(RunCli(args).status, 0);
+    const std::string first = ReadFile(kTraceFileName);
+    ASSERT_EQ(RunCli(args).status, 0);
+    const std::string second = ReadFile(kTraceFileName);
+    EXPECT_NE(first.find("Le 11/12 à 10h59mn58"), std::string::npos);
+    EXPECT_TRUE(WithoutCounterLines(first) == WithoutCounterLines(second));
 }
 
 // A second run truncates the first one's trace; an OFF ends the trace with
