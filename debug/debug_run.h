@@ -5,7 +5,7 @@
 // How a program runs it (the window's emulation thread, zelkor-cli run):
 //   on the starting thread, before the run:  BeginDebugRun(m, "traces", &error)
 //     (false: tell the user; the run goes on without a trace);
-//   the run loop:                            DebugRunLoop(m, between) or DebugStep(m)
+//   the run loop:                            DebugRunLoop(m, stop) or DebugStep(m)
 //   once the CPU is off, after the state file is saved: EndDebugRun(m).
 #pragma once
 
