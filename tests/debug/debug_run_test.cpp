@@ -13,6 +13,7 @@
 
 #include "app/cli/clock_option.h"
 #include "app/cli/run.h"
+#include "tests/common/run_cli.h"
 #include "app/session.h"
 #include "cpu/pacing.h"
 #include "debug/debug_run.h"
@@ -52,16 +53,7 @@ private:
     fs::path folder_, previous_;
 };
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = CliResult;
 
 constexpr const char* kStartBox = "+--------------------+\n|  Début du thread.  |\n+--------------------+\n";
 constexpr const char* kEndBox = "+--------------------+\n|   Fin du thread.   |\n+--------------------+\n";
