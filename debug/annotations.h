@@ -10,15 +10,11 @@
 #include <string_view>
 #include <vector>
 
-constexpr uint16_t kRamNamesFirst = 0x7600;
-constexpr uint16_t kRamNamesLast = 0x7BFF;
+#include "debug/ram_names.h"
+
 constexpr uint16_t kRomCommentsFirst = 0xA000;
 constexpr size_t kRomCommentMax = 80;  // characters, without a newline
 constexpr size_t kAnnotationSize = 512;
-
-// The name of the system variable at a (7600-7BFF), without a newline; empty
-// where the variable has no name or a is outside the named RAM.
-std::string_view RamVariableName(uint16_t a);
 
 // The ROM comment of a (A000-FFFF), without a newline; empty where the table
 // has none or a is below A000.

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "debug/annotations.h"
+#include "debug/ram_names.h"
 
 namespace {
 
