@@ -1,6 +1,7 @@
 #include "app/emulation.h"
 
 #include "app/session.h"
+#include "debug/debug_run.h"
 #include "machine/clock.h"
 #include "machine/port.h"
 #include "machine/step.h"
@@ -24,10 +25,13 @@ bool NormalRunLoop(LH5801* m, RunControl& control) {
     }
 }
 
-RunLoop RunLoopFor(bool debug) {
-    (void)debug;  // the debug run loop is chosen here once it exists
-    return NormalRunLoop;
+bool TracedRunLoop(LH5801* m, RunControl& control) {
+    return DebugRunLoop(m, [&] {
+        return control.requests.load(std::memory_order_relaxed) != 0 && ApplyRunRequests(m, control);
+    });
 }
+
+RunLoop RunLoopFor(bool debug) { return debug ? TracedRunLoop : NormalRunLoop; }
 
 void EmulationThread::Start(LH5801* m, RunLoop loop, std::function<void(LH5801*)> atOff) {
     if (thread_.joinable()) thread_.join();

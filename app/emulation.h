@@ -34,6 +34,10 @@ using RunLoop = bool (*)(LH5801* m, RunControl& control);
 
 bool NormalRunLoop(LH5801* m, RunControl& control);
 
+// The debug run's loop: traced steps (debug/debug_run.h) into the trace that
+// BeginDebugRun opened, or plain steps when it could not be opened.
+bool TracedRunLoop(LH5801* m, RunControl& control);
+
 // The loop that power-on starts: the normal run, or the debug run when
 // "Mode débug" is checked.
 RunLoop RunLoopFor(bool debug);

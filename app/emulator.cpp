@@ -7,6 +7,7 @@
 #include "app/menu.h"
 #include "app/state_file.h"
 #include "app/texts.h"
+#include "debug/debug_run.h"
 #include "machine/ce150.h"
 #include "machine/clock.h"
 #include "machine/display.h"
@@ -229,7 +230,13 @@ void Emulator::PowerOnAndRun() {
     EnableConfiguration(false);
     RunStart(m);
     ui_.SetTitle(kTitleOn);
-    thread_.Start(m, RunLoopFor(ui_.IsMenuItemChecked(kCmdDebugMode)), [this](LH5801* machine) {
+    // "Mode débug" is read at power-on only. The trace opens before the
+    // thread starts, so that a failure is told from this thread.
+    const bool debug = ui_.IsMenuItemChecked(kCmdDebugMode);
+    std::string traceError;
+    if (debug && !BeginDebugRun(m, options_.traceFile, &traceError))
+        ShowWarning(TraceFailureMessage(options_.traceFile, traceError));
+    thread_.Start(m, RunLoopFor(debug), [this](LH5801* machine) {
         std::string error;
         bool saved;
         {
@@ -241,6 +248,7 @@ void Emulator::PowerOnAndRun() {
             std::lock_guard guard(saveErrorLock_);
             saveError_ = error;
         }
+        EndDebugRun(machine);  // the end box and report; nothing after a normal run
         RunEnd(machine);
     });
 }

@@ -23,6 +23,7 @@
 struct EmulatorOptions {
     std::string stateFile = "Zelkora.mem";
     std::string startLibrary = "ZelkorA";  // the library bound at start-up
+    std::string traceFile = "traces";      // written by a debug run
 };
 
 class Emulator {

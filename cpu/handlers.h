@@ -40,11 +40,13 @@ inline void PrefixOp(LH5801* m) {
     kDispatch[kFdPage + ME0Read(m, static_cast<uint16_t>(m->P + 1))](m);
 }
 
-template <int I>
+// Executes dispatch entry I; `Bank` is the second bank's access (the plain
+// ME1 read and write, or the debug run's traced ones).
+template <int I, typename Bank = PlainBank>
 void InstructionHandler(LH5801* m) {
     constexpr Family family = FamilyOf(kOpcodes[I].mnemonic);
-    if constexpr (family == Family::Alu) AluOp<I>(m);
-    else if constexpr (family == Family::Move) MoveOp<I>(m);
+    if constexpr (family == Family::Alu) AluOp<I, Bank>(m);
+    else if constexpr (family == Family::Move) MoveOp<I, Bank>(m);
     else FlowOp<I>(m);
 }
 

@@ -82,15 +82,23 @@ inline uint16_t Address(LH5801* m) {
     }
 }
 
-template <int I>
+// The second bank as the handlers reach it. The dispatch table's handlers
+// use the ME1 read and write; the debug run's traced twins are made from the
+// same templates with a bank that also writes the port banners.
+struct PlainBank {
+    static uint8_t Read(LH5801* m, uint16_t a) { return ME1Read(m, a); }
+    static void Write(LH5801* m, uint16_t a, uint8_t v) { ME1Write(m, a, v); }
+};
+
+template <int I, typename Bank = PlainBank>
 inline uint8_t ReadBank(LH5801* m, uint16_t a) {
-    if constexpr (IsSecondBank(kOpcodes[I].arg)) return ME1Read(m, a);
+    if constexpr (IsSecondBank(kOpcodes[I].arg)) return Bank::Read(m, a);
     else return ME0Read(m, a);
 }
 
-template <int I>
+template <int I, typename Bank = PlainBank>
 inline void WriteBank(LH5801* m, uint16_t a, uint8_t v) {
-    if constexpr (IsSecondBank(kOpcodes[I].arg)) ME1Write(m, a, v);
+    if constexpr (IsSecondBank(kOpcodes[I].arg)) Bank::Write(m, a, v);
     else ME0Write(m, a, v);
 }
 
@@ -101,12 +109,12 @@ inline uint8_t Immediate(const LH5801* m) {
 }
 
 // The value M of a one-operand instruction: register byte, memory byte or i.
-template <int I>
+template <int I, typename Bank = PlainBank>
 inline uint8_t Operand(LH5801* m) {
     constexpr OpcodeFacts f = kOpcodes[I];
     if constexpr (f.arg == Arg::Reg8) return Get8<f.reg>(m);
     else if constexpr (f.arg == Arg::Imm || f.arg == Arg::Reg8Imm) return OperandByte<I>(m, 0);
-    else return ReadBank<I>(m, Address<I>(m));
+    else return ReadBank<I, Bank>(m, Address<I>(m));
 }
 
 // The usual end of a handler: P past the instruction, its cycle count.

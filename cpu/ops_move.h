@@ -4,13 +4,13 @@
 #include "cpu/alu.h"
 #include "cpu/operands.h"
 
-template <int I>
+template <int I, typename Bank = PlainBank>
 inline void MoveOp(LH5801* m) {
     constexpr OpcodeFacts f = kOpcodes[I];
     using enum Mn;
 
     if constexpr (f.mnemonic == LDA) {
-        m->A = Operand<I>(m);
+        m->A = Operand<I, Bank>(m);
         m->Z = m->A == 0;
     } else if constexpr (f.mnemonic == LDI) {
         if constexpr (f.arg == Arg::Reg16Abs) {
@@ -25,7 +25,7 @@ inline void MoveOp(LH5801* m) {
         }
     } else if constexpr (f.mnemonic == STA) {
         if constexpr (f.arg == Arg::Reg8) Set8<f.reg>(m, static_cast<uint8_t>(m->A));
-        else WriteBank<I>(m, Address<I>(m), static_cast<uint8_t>(m->A));
+        else WriteBank<I, Bank>(m, Address<I>(m), static_cast<uint8_t>(m->A));
     } else if constexpr (f.mnemonic == LIN || f.mnemonic == LDE) {
         uint16_t& r = Reg16<f.reg>(m);
         m->A = ME0Read(m, r);

@@ -14,15 +14,23 @@ int StrobeIndex(uint8_t strobe) {
     return __builtin_ctz(strobe) + 1;
 }
 
+bool KeyLatchInUse(const LH5801* m) {
+    return std::atomic_ref<const int32_t>(m->ToucheLue).load(std::memory_order_relaxed) != -1;
+}
+
+void KeyboardPortTakeLatch(LH5801* m) {
+    const int entry = StrobeIndex(m->ME1[kPortADirection]);
+    if (entry >= 0) {
+        m->ME1[kPortA] = m->ScanClavier[entry];
+        m->InOut = m->ScanClavier[entry];
+    }
+}
+
 uint8_t KeyboardPortRead(LH5801* m) {
     // Until the first key press since a reset, F00E is a plain byte.
-    if (std::atomic_ref<int32_t>(m->ToucheLue).load(std::memory_order_relaxed) != -1) {
+    if (KeyLatchInUse(m)) {
         std::lock_guard<std::mutex> lock(HostOf(m).keyboardLock);
-        const int entry = StrobeIndex(m->ME1[kPortADirection]);
-        if (entry >= 0) {
-            m->ME1[kPortA] = m->ScanClavier[entry];
-            m->InOut = m->ScanClavier[entry];
-        }
+        KeyboardPortTakeLatch(m);
     }
     return m->ME1[kPortA];
 }

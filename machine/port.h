@@ -20,6 +20,14 @@ constexpr uint16_t kCe150PortC = 0xB008;
 // 1..8 for 01, 02 ... 80, and -1 for any other value.
 int StrobeIndex(uint8_t strobe);
 
+// Whether a read of the keyboard port takes its byte from the key latch
+// (once a key has been pressed since the reset; before, F00E is a plain byte).
+bool KeyLatchInUse(const LH5801* m);
+
+// The latch byte of the strobe in F00C into F00E and InOut (no change for a
+// strobe that selects no latch byte). The caller holds the keyboard lock.
+void KeyboardPortTakeLatch(LH5801* m);
+
 // The ON key pressed while the machine runs: port bits set, IR2 and IE raised.
 // The caller makes sure the emulation thread is not between two halves of an
 // instruction (the emulation thread applies it between steps).

@@ -12,7 +12,7 @@ void PrintUsage(std::ostream& out) {
     out << "usage: zelkor-cli exec [--me0 ADDR:HEX] [--me1 ADDR:HEX] [--reg NAME=HEX] [--steps N]\n"
            "                       [--dump-me0 ADDR:COUNT] [--dump-me1 ADDR:COUNT]\n"
            "       zelkor-cli run [--model ZelkorA|Zelkor|Kavro] [--machine N] [--module N] [--rom FILE]\n"
-           "                      [--state FILE] [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
+           "                      [--state FILE] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--trace]\n"
            "                      then, in order: [--wait MS] [--key NAME] [--type TEXT] [--hold MS]\n"
            "                      [--lcd] [--png FILE] [--dump-me0 ADDR:COUNT]\n";
 }

@@ -12,6 +12,7 @@
 #include "app/session.h"
 #include "app/state_file.h"
 #include "cpu/pacing.h"
+#include "debug/debug_run.h"
 #include "host/surface.h"
 #include "machine/clock.h"
 #include "machine/display.h"
@@ -46,10 +47,11 @@ struct RunPlan {
     std::optional<std::string> state;  // the state file to start from and write back
     std::optional<ClockTime> clock;    // instead of the host's local time
     std::vector<Action> script;
+    bool trace = false;  // a debug run, traced into "traces"
 };
 
 bool RunTakesValue(const std::string& name) {
-    return name != "--lcd";
+    return name != "--lcd" && name != "--trace";
 }
 
 void Bad(std::ostream& err, const OptionWord& o, const std::string& why) { ReportBadValue(err, kVerb, o, why); }
@@ -154,6 +156,8 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
                 keys.emplace_back(o, plan.script.size());
                 plan.script.push_back(Key{0, name});
             }
+        } else if (o.name == "--trace") {
+            plan.trace = true;
         } else if (o.name == "--lcd") {
             plan.script.push_back(Lcd{});
         } else if (o.name == "--png") {
@@ -184,13 +188,18 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
 // the clock chip advanced at each emulated second.
 class Runner {
 public:
+    using StepFunction = int (*)(LH5801*);
+
     explicit Runner(LH5801* m) : m_(m) {}
+
+    // The step the runs make: the machine step, or the debug run's.
+    void UseStep(StepFunction step) { step_ = step; }
 
     // Runs `ms` emulated milliseconds; false once the CPU has executed OFF.
     bool Run(uint64_t ms) {
         const uint64_t target = cycles_ + ms * kCyclesPerMillisecond;
         while (cycles_ < target) {
-            const int consumed = Step(m_);
+            const int consumed = step_(m_);
             if (consumed == kStepOff) return false;
             cycles_ += static_cast<uint64_t>(consumed);
             while (cycles_ >= nextSecond_) {
@@ -205,6 +214,7 @@ public:
 
 private:
     LH5801* m_;
+    StepFunction step_ = Step;
     uint64_t cycles_ = 0;
     uint64_t nextSecond_ = kCyclesPerSecond;
 };
@@ -297,6 +307,16 @@ int WriteState(Session& s, const std::string& path, uint32_t frequenceMax, std::
     return 1;
 }
 
+// The debug run: the trace file "traces" in the current directory, traced
+// steps. When the file cannot be created the run goes on untraced.
+void BeginTrace(Session& s, std::ostream& err) {
+    std::string error;
+    if (!BeginDebugRun(s.m, kTraceFileName, &error))
+        err << "zelkor-cli " << kVerb << ": cannot create \"" << kTraceFileName << "\" (" << error
+            << "); the run goes on without a trace\n";
+    s.runner.UseStep(DebugStep);
+}
+
 }  // namespace
 
 bool CheckRunOptions(const std::vector<std::string>& args, std::ostream& err) { return Plan(args, err).has_value(); }
@@ -323,10 +343,15 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 1;
     }
 
+    if (plan->trace) BeginTrace(s, err);
+
     int status = 0;
     size_t done = 0;
     bool on = true;
     for (; done < plan->script.size() && on; ++done) on = Obey(s, plan->script[done], out, err, status);
+    // The trace ends when the CPU is off, before the display is blanked, or
+    // with the script.
+    EndDebugRun(s.m);
     if (!on) {
         RunEnd(s.m);
         char seconds[32];

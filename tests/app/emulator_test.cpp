@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <thread>
 
 #include "app/emulator.h"
@@ -175,6 +176,49 @@ TEST_F(EmulatorTest, DebugModeTogglesItsMarkAndTheDebugItems) {
     EXPECT_FALSE(ui.IsMenuItemChecked(264));
     for (int id = 300; id <= 309; ++id) EXPECT_FALSE(ui.IsEnabled(id)) << id;
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Power-on with "Mode débug" checked runs the debug run: the trace from the
+// start box to the end box once the CPU has executed OFF.
+TEST_F(EmulatorTest, DebugModeAtPowerOnWritesTheTrace) {
+    RecordingUi ui;
+    const std::string trace = (dir_ / "traces").string();
+    auto emulator = std::make_unique<Emulator>(ui, EmulatorOptions{StatePath(), "ZelkorA", trace});
+    ASSERT_TRUE(emulator->Start());
+    LH5801* m = emulator->record();
+    m->ME0[0xC000] = 0x38;  // NOP, then OFF, at the reset vector
+    m->ME0[0xC001] = 0xFD;
+    m->ME0[0xC002] = 0x4C;
+    m->ME0[0xFFFE] = 0xC0;
+    m->ME0[0xFFFF] = 0x00;
+    emulator->Command(kCmdDebugMode);
+    Click(*emulator, 10);
+    ASSERT_TRUE(WaitFor(*emulator, [&] { return ui.title == kTitleOff; }));
+    std::ifstream file(trace, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.rfind("+--------------------+\n|  Début du thread.  |\n", 0), 0u);
+    EXPECT_NE(text.find("Trace         : 1\n"), std::string::npos);
+    EXPECT_NE(text.find("0xC000 : 38             NOP\t"), std::string::npos);
+    const size_t end = text.find("|   Fin du thread.   |\n");
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_GT(end, text.find("0xC001 : FD4C           OFF\t"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// A trace that cannot be created is told; the machine runs without it.
+TEST_F(EmulatorTest, DebugModeWithoutATraceFileRunsUntraced) {
+    RecordingUi ui;
+    const std::string trace = (dir_ / "no such folder" / "traces").string();
+    auto emulator = std::make_unique<Emulator>(ui, EmulatorOptions{StatePath(), "ZelkorA", trace});
+    ASSERT_TRUE(emulator->Start());
+    emulator->Command(kCmdDebugMode);
+    PowerOn(*emulator);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, kCaptionWarning);
+    EXPECT_NE(ui.messages[0].text.find(trace), std::string::npos) << ui.messages[0].text;
+    EXPECT_EQ(emulator->record()->Trace, 0u);
+    EXPECT_TRUE(emulator->IsOn());
+    emulator->Command(kCmdQuit);
 }
 
 TEST_F(EmulatorTest, MachineChangeBindsTheOtherLibraryWithoutReset) {

@@ -7,21 +7,13 @@
 #include <sstream>
 
 #include "app/cli/run.h"
+#include "tests/common/run_cli.h"
 #include "cpu/record.h"
 #include "host/surface.h"
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = CliResult;
 
 // The test pattern's picture: a dark dot where row + column is odd, RUN lit.
 std::string Checkerboard() {

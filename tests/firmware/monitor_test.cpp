@@ -10,21 +10,13 @@
 #include <sstream>
 
 #include "app/cli/run.h"
+#include "tests/common/run_cli.h"
 
 namespace {
 
 const std::string kText = "7750:26";
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = CliResult;
 
 // The bytes of every "ME0 ADDR: .." line of the output for `address`.
 std::vector<std::vector<uint8_t>> Dumps(const std::string& out, const std::string& address) {
