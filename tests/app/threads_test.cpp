@@ -32,7 +32,10 @@ protected:
                ("zelkor_threads_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        emulator_ = std::make_unique<Emulator>(ui_, EmulatorOptions{StatePath()});
+        EmulatorOptions options;
+        options.stateFile = StatePath();
+        options.traceFile = (dir_ / "traces").string();
+        emulator_ = std::make_unique<Emulator>(ui_, options);
         ASSERT_TRUE(emulator_->Start());
     }
     void TearDown() override {
@@ -142,6 +145,22 @@ TEST_F(Threads, QuitWhileKeysArePressedWritesTheState) {
     EXPECT_TRUE(fs::exists(StatePath()));
     EXPECT_TRUE(ui_.messages.empty());
     emulator_->KeyRelease();  // after the quit: ignored
+}
+
+// The debug run's loop takes the same requests between its traced steps.
+TEST_F(Threads, KeysTicksAndHardResetDuringADebugRun) {
+    emulator_->Command(kCmdDebugMode);
+    PowerOnAtMaximumSpeed();
+    for (int round = 0; round < 20; ++round) {
+        emulator_->PcKeyPress(kLetterA + round);
+        emulator_->SecondTick();
+        emulator_->KeyRelease();
+        if (round == 10) emulator_->Command(kCmdHardReset);
+    }
+    const LH5801& m = QuitAndLook();
+    for (uint8_t line : m.ScanClavier) EXPECT_EQ(line, 0xFF) << "no key left latched";
+    EXPECT_EQ(m.FrequenceMax, 1u);
+    EXPECT_TRUE(fs::exists(dir_ / "traces")) << "the trace was written";
 }
 
 // The run that ends by itself: the CPU executes OFF on the emulation thread,
