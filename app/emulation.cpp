@@ -2,11 +2,14 @@
 
 #include "app/session.h"
 #include "debug/debug_run.h"
+#include "machine/clock.h"
 #include "machine/port.h"
 #include "machine/step.h"
 
 bool ApplyRunRequests(LH5801* m, RunControl& control) {
-    const uint32_t requests = control.requests.exchange(0, std::memory_order_relaxed);
+    const uint32_t requests = control.requests.exchange(0, std::memory_order_acquire);
+    if (requests & kRequestSeconds)
+        for (uint32_t n = control.seconds.exchange(0, std::memory_order_relaxed); n > 0; --n) ClockAdvanceSecond(m);
     if (requests & kRequestHardReset) HardResetMachine(m);
     if (requests & kRequestOnKey) OnKeyInterrupt(m);
     return (requests & kRequestStop) != 0;
@@ -33,6 +36,7 @@ RunLoop RunLoopFor(bool debug) { return debug ? TracedRunLoop : NormalRunLoop; }
 void EmulationThread::Start(LH5801* m, RunLoop loop, std::function<void(LH5801*)> atOff) {
     if (thread_.joinable()) thread_.join();
     control_.requests.store(0, std::memory_order_relaxed);
+    control_.seconds.store(0, std::memory_order_relaxed);
     ended_.store(false);
     thread_ = std::thread([this, m, loop, atOff = std::move(atOff)] {
         if (!loop(m, control_)) return;

@@ -14,10 +14,14 @@ enum RunRequest : uint32_t {
     kRequestOnKey = 1,      // the ON-key interrupt
     kRequestHardReset = 2,  // Hard Reset's changes to the record
     kRequestStop = 4,       // end the run now (the program quits)
+    kRequestSeconds = 8,    // the calendar clock is `seconds` behind
 };
 
 struct RunControl {
     std::atomic<uint32_t> requests{0};
+    // One-second ticks not yet applied: counted, so that none is lost when
+    // several come before the thread looks.
+    std::atomic<uint32_t> seconds{0};
 };
 
 // Applies and clears the pending requests; true when the run must stop.
@@ -50,7 +54,17 @@ public:
     void Start(LH5801* m, RunLoop loop, std::function<void(LH5801*)> atOff);
 
     // Posts a request to the running thread.
-    void Post(RunRequest request) { control_.requests.fetch_or(request, std::memory_order_relaxed); }
+    void Post(RunRequest request) { control_.requests.fetch_or(request, std::memory_order_release); }
+
+    // Posts a one-second tick of the calendar clock to the running thread.
+    void PostSecond() {
+        control_.seconds.fetch_add(1, std::memory_order_relaxed);
+        Post(kRequestSeconds);
+    }
+
+    // The ticks posted that an ended thread did not apply; they are the
+    // caller's once the thread has been joined (after Stop or TakeEnded).
+    uint32_t TakePendingSeconds() { return control_.seconds.exchange(0, std::memory_order_relaxed); }
 
     // Asks a running thread to stop and waits for it; `atOff` is not run.
     void Stop();

@@ -238,7 +238,13 @@ void Emulator::PowerOnAndRun() {
         ShowWarning(TraceFailureMessage(options_.traceFile, traceError));
     thread_.Start(m, RunLoopFor(debug), [this](LH5801* machine) {
         std::string error;
-        if (!SaveState(*machine, options_.stateFile, &error)) {
+        bool saved;
+        {
+            // A key pressed or released meanwhile changes the latch in the record.
+            std::lock_guard keys(HostOf(machine).keyboardLock);
+            saved = SaveState(*machine, options_.stateFile, &error);
+        }
+        if (!saved) {
             std::lock_guard guard(saveErrorLock_);
             saveError_ = error;
         }
@@ -252,15 +258,21 @@ void Emulator::OffKey() {
     OffKeyWhileRunning(record());
 }
 
+// While the emulation thread exists the clock is its own: the tick goes to
+// it as a request, applied between two steps.
 void Emulator::SecondTick() {
-    if (started_ && !shutDown_) ClockAdvanceSecond(record());
+    if (!started_ || shutDown_) return;
+    if (thread_.Active()) thread_.PostSecond();
+    else ClockAdvanceSecond(record());
 }
 
 void Emulator::Poll() {
     if (thread_.TakeEnded()) RunEnded();
 }
 
+// The thread has been joined: the record is the window thread's again.
 void Emulator::RunEnded() {
+    for (uint32_t n = thread_.TakePendingSeconds(); n > 0; --n) ClockAdvanceSecond(record());
     ui_.SetTitle(kTitleOff);
     std::string error;
     {
@@ -286,6 +298,7 @@ void Emulator::Shutdown() {
         if (thread_.Active()) {
             thread_.Stop();
             if (thread_.TakeEnded()) RunEnded();
+            for (uint32_t n = thread_.TakePendingSeconds(); n > 0; --n) ClockAdvanceSecond(record());
             SetRunning(record(), 0);
         }
         SaveStateAtQuit();

@@ -1,5 +1,6 @@
 #include "workbench/table_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -48,6 +49,15 @@ std::string ReadTable(std::string_view text, Table& table, std::string_view sour
     if (!lines.empty()) {
         std::vector<int> columns;  // field of each column, or -1
         for (std::string_view name : SplitValues(lines[0])) columns.push_back(table.FieldIndex(name));
+        // A text whose first line names no field is no table of this kind
+        // (a listing, another table's file): reading it would only replace
+        // the rows by empty ones.
+        if (std::none_of(columns.begin(), columns.end(), [](int c) { return c >= 0; })) {
+            std::string names;
+            for (const FieldSpec& f : table.spec().fields) names += (names.empty() ? "" : ", ") + std::string(f.name);
+            return std::string(source) + ": the first line names none of the fields " + names +
+                   "; nothing was read";
+        }
         rows.reserve(lines.size() - 1);
         for (size_t n = 1; n < lines.size(); ++n) {
             const std::vector<std::string_view> values = SplitValues(lines[n]);

@@ -6,7 +6,8 @@
 // skipped, a field without a column stays empty, a value is cut to its field's
 // capacity, an empty line is an empty row. Lines may end in LF alone. A line
 // with more values than the header has names stops the reading with an error;
-// the rows before it stay in the table.
+// the rows before it stay in the table. A first line that names no field
+// at all is refused with an error and the table is left as it was.
 #pragma once
 
 #include <filesystem>

@@ -110,6 +110,8 @@ void PrintState(std::ostream& out, const LH5801* m, uint64_t steps) {
 
 }  // namespace
 
+bool CheckExecOptions(const std::vector<std::string>& args, std::ostream& err) { return Plan(args, err).has_value(); }
+
 int ExecCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto plan = Plan(args, err);
     if (!plan) return 2;

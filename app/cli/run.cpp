@@ -319,6 +319,8 @@ void BeginTrace(Session& s, std::ostream& err) {
 
 }  // namespace
 
+bool CheckRunOptions(const std::vector<std::string>& args, std::ostream& err) { return Plan(args, err).has_value(); }
+
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto plan = Plan(args, err);
     if (!plan) return 2;

@@ -83,6 +83,20 @@ TEST(TableText, HeaderAloneOrNothingGivesAnEmptyTable) {
     EXPECT_TRUE(sbr.empty());
 }
 
+// A text listing, or the mnemonic table's file, must not turn the rows into empty ones.
+TEST(TableText, AFirstLineThatNamesNoFieldIsRefusedAndTheTableKept) {
+    Table rom(kRomSpec);
+    AddRow(rom, {"START", "C000", "8E", "", "", ""});
+    for (const char* text : {"START       C000:  8E05          BCH +&05\r\n            C002:  9A\r\n",
+                             "PAGE\tMNEMO1\r\nFD\tLD X,HL\r\n", "\r\n\r\n"}) {
+        EXPECT_EQ(ReadTable(text, rom, "rom.TXT"), "rom.TXT: the first line names none of the fields LABEL, "
+                                                   "ADDRESS, CODE, HEXA, MNEMO, COMMENT; nothing was read")
+            << text;
+        ASSERT_EQ(rom.size(), 1u);
+        EXPECT_EQ(rom.at(0, RomField::LABEL), "START");
+    }
+}
+
 TEST(TableText, TooManyValuesStopsReadingAndKeepsTheRowsBefore) {
     Table sbr(kSbrSpec);
     const std::string error = ReadTable("CODE\tMNEMO\r\n01\t,n\r\n02\t,pp\textra\r\n03\t,n,n\r\n", sbr, "ASMSBR.txt");

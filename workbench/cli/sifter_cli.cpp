@@ -4,20 +4,13 @@
 #include <ostream>
 #include <system_error>
 
-#include "workbench/disassembler.h"
 #include "workbench/hex.h"
 #include "workbench/listing.h"
 #include "workbench/workbench.h"
 
 namespace {
 
-struct Options {
-    std::string rom;
-    std::string at, from, to;
-    Dialect dialect = Dialect::LH5801;
-    bool purge = false;
-    std::string asmFile, txtFile, tables;
-};
+using Options = SifterCliOptions;
 
 // A failure already reported on the error stream.
 struct Failed {};
@@ -110,6 +103,15 @@ void Run(Cli& cli, const Options& o, std::ostream& out, const std::filesystem::p
 }
 
 }  // namespace
+
+std::optional<SifterCliOptions> ParseSifterCli(const std::vector<std::string>& args, std::ostream& err) {
+    Cli cli(err);
+    try {
+        return cli.Parse(args);
+    } catch (const Failed&) {
+        return std::nullopt;
+    }
+}
 
 void PrintSifterCliUsage(std::ostream& out) {
     out << "usage: sifter-cli ROMFILE --at ADDR [--from ADDR] [--to ADDR] [--dialect lh5801|z80]\n"
