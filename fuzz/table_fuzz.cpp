@@ -18,22 +18,22 @@ void Check(bool ok) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const TableSpec* const specs[] = {&kMnemoSpec, &kRomSpec, &kAddrSpec, &kSbrSpec};
-    const TableSpec& spec = *specs[data[0] % 4];
+    const TableSpec& layout = *specs[data[0] % 4];
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    Table table(spec);
+    Table table(layout);
     (void)ReadTable(text, table, "fuzz");
     for (size_t i = 0; i < table.size(); ++i) {
-        Check(table.row(i).size() == spec.fields.size());
-        for (size_t f = 0; f < spec.fields.size(); ++f) Check(table.at(i, int(f)).size() <= spec.fields[f].capacity);
-        if (spec.sortField >= 0) {
-            Check(i == 0 || table.at(i - 1, spec.sortField) <= table.at(i, spec.sortField));
-            Check(table.Find(spec.sortField, table.at(i, spec.sortField)) <= i);
+        Check(table.row(i).size() == layout.fields.size());
+        for (size_t f = 0; f < layout.fields.size(); ++f) Check(table.at(i, int(f)).size() <= layout.fields[f].capacity);
+        if (layout.sortField >= 0) {
+            Check(i == 0 || table.at(i - 1, layout.sortField) <= table.at(i, layout.sortField));
+            Check(table.Find(layout.sortField, table.at(i, layout.sortField)) <= i);
         }
     }
 
     const std::string written = WriteTable(table);
-    Table again(spec);
+    Table again(layout);
     Check(ReadTable(written, again, "fuzz").empty());
     Check(again.size() == table.size());
     Check(WriteTable(again) == written);

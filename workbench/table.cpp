@@ -3,22 +3,22 @@
 #include <algorithm>
 #include <utility>
 
-Table::Table(const TableSpec& spec) : spec_(&spec) {}
+Table::Table(const TableSpec& layout) : layout_(&layout) {}
 
 int Table::FieldIndex(std::string_view name) const {
-    for (size_t i = 0; i < spec_->fields.size(); ++i)
-        if (spec_->fields[i].name == name) return static_cast<int>(i);
+    for (size_t i = 0; i < layout_->fields.size(); ++i)
+        if (layout_->fields[i].name == name) return static_cast<int>(i);
     return -1;
 }
 
 void Table::CutToCapacity(Row& row) const {
-    row.resize(spec_->fields.size());
+    row.resize(layout_->fields.size());
     for (size_t i = 0; i < row.size(); ++i)
-        if (row[i].size() > spec_->fields[i].capacity) row[i].resize(spec_->fields[i].capacity);
+        if (row[i].size() > layout_->fields[i].capacity) row[i].resize(layout_->fields[i].capacity);
 }
 
 size_t Table::SortedPlace(std::string_view key) const {
-    const int f = spec_->sortField;
+    const int f = layout_->sortField;
     const auto place = std::upper_bound(rows_.begin(), rows_.end(), key,
                                         [f](std::string_view k, const Row& r) { return k < r[f]; });
     return static_cast<size_t>(place - rows_.begin());
@@ -33,7 +33,7 @@ size_t Table::Posted(size_t index) {
 
 size_t Table::Append(Row row) {
     CutToCapacity(row);
-    const size_t index = Ordered() ? SortedPlace(row[spec_->sortField]) : rows_.size();
+    const size_t index = Ordered() ? SortedPlace(row[layout_->sortField]) : rows_.size();
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), std::move(row));
     ++layoutRevision_;
     return Posted(index);
@@ -41,7 +41,7 @@ size_t Table::Append(Row row) {
 
 size_t Table::Post(size_t index, Row row) {
     CutToCapacity(row);
-    const int f = spec_->sortField;
+    const int f = layout_->sortField;
     if (!Ordered() || row[f] == rows_[index][f]) {
         rows_[index] = std::move(row);
         return Posted(index);
@@ -94,21 +94,21 @@ void Table::Replace(std::vector<Row> rows) {
 }
 
 void Table::SortRows() {
-    const int f = spec_->sortField;
+    const int f = layout_->sortField;
     std::stable_sort(rows_.begin(), rows_.end(), [f](const Row& a, const Row& b) { return a[f] < b[f]; });
 }
 
 void Table::SuspendOrder() { ++suspended_; }
 
 void Table::ResumeOrder() {
-    if (suspended_ == 0 || --suspended_ > 0 || spec_->sortField < 0) return;
+    if (suspended_ == 0 || --suspended_ > 0 || layout_->sortField < 0) return;
     SortRows();
     ++revision_;
     ++layoutRevision_;
 }
 
 size_t Table::Find(int field, std::string_view value) const {
-    if (Ordered() && field == spec_->sortField) {
+    if (Ordered() && field == layout_->sortField) {
         const auto first = std::lower_bound(rows_.begin(), rows_.end(), value,
                                             [field](const Row& r, std::string_view v) { return r[field] < v; });
         return first != rows_.end() && (*first)[field] == value ? static_cast<size_t>(first - rows_.begin()) : npos;

@@ -32,10 +32,10 @@ public:
     using Row = std::vector<std::string>;
     static constexpr size_t npos = static_cast<size_t>(-1);
 
-    explicit Table(const TableSpec& spec);
+    explicit Table(const TableSpec& layout);
 
-    const TableSpec& spec() const { return *spec_; }
-    int fieldCount() const { return static_cast<int>(spec_->fields.size()); }
+    const TableSpec& layout() const { return *layout_; }
+    int fieldCount() const { return static_cast<int>(layout_->fields.size()); }
     // The field of that header name, or -1.
     int FieldIndex(std::string_view name) const;
 
@@ -43,7 +43,7 @@ public:
     bool empty() const { return rows_.empty(); }
     const Row& row(size_t index) const { return rows_[index]; }
     const std::string& at(size_t index, int field) const { return rows_[index][field]; }
-    Row NewRow() const { return Row(spec_->fields.size()); }
+    Row NewRow() const { return Row(layout_->fields.size()); }
 
     // Posting stores a row (cut to capacity) at its sorted place, sets the
     // modified flag and runs the after-post hook. Each returns the row's index.
@@ -81,12 +81,12 @@ public:
 
 private:
     void CutToCapacity(Row& row) const;
-    bool Ordered() const { return spec_->sortField >= 0 && suspended_ == 0; }
+    bool Ordered() const { return layout_->sortField >= 0 && suspended_ == 0; }
     size_t SortedPlace(std::string_view key) const;  // after rows with an equal key
     size_t Posted(size_t index);
     void SortRows();
 
-    const TableSpec* spec_;
+    const TableSpec* layout_;
     std::vector<Row> rows_;
     int suspended_ = 0;
     bool modified_ = false;

@@ -54,7 +54,7 @@ std::string ReadTable(std::string_view text, Table& table, std::string_view sour
         // the rows by empty ones.
         if (std::none_of(columns.begin(), columns.end(), [](int c) { return c >= 0; })) {
             std::string names;
-            for (const FieldSpec& f : table.spec().fields) names += (names.empty() ? "" : ", ") + std::string(f.name);
+            for (const FieldSpec& f : table.layout().fields) names += (names.empty() ? "" : ", ") + std::string(f.name);
             return std::string(source) + ": the first line names none of the fields " + names +
                    "; nothing was read";
         }
@@ -87,7 +87,7 @@ std::string WriteTable(const Table& table) {
         text += "\r\n";
     };
     Table::Row header;
-    for (const FieldSpec& f : table.spec().fields) header.emplace_back(f.name);
+    for (const FieldSpec& f : table.layout().fields) header.emplace_back(f.name);
     line(header);
     for (size_t i = 0; i < table.size(); ++i) line(table.row(i));
     return text;

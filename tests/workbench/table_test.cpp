@@ -128,12 +128,12 @@ TEST(TableText, EveryTableSurvivesARoundTripThroughItsFile) {
     AddRow(wb.addr, {"LOOP", "C007", "the loop"});
     AddRow(wb.sbr, {"2A", ",n,pp"});
     for (Table* table : {&wb.mnemo, &wb.rom, &wb.addr, &wb.sbr}) {
-        const auto file = folder.Path(std::string(table->spec().name) + ".txt");
+        const auto file = folder.Path(std::string(table->layout().name) + ".txt");
         ASSERT_EQ(SaveTable(*table, file), "");
-        Table back(table->spec());
+        Table back(table->layout());
         ASSERT_EQ(LoadTable(back, file), "");
-        ASSERT_EQ(back.size(), table->size()) << table->spec().name;
-        for (size_t i = 0; i < back.size(); ++i) EXPECT_EQ(back.row(i), table->row(i)) << table->spec().name;
+        ASSERT_EQ(back.size(), table->size()) << table->layout().name;
+        for (size_t i = 0; i < back.size(); ++i) EXPECT_EQ(back.row(i), table->row(i)) << table->layout().name;
     }
 }
 

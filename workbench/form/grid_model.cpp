@@ -45,7 +45,7 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     if (section < 0 || section >= table_.fieldCount()) return {};
-    const std::string_view title = table_.spec().fields[static_cast<size_t>(section)].title;
+    const std::string_view title = table_.layout().fields[static_cast<size_t>(section)].title;
     return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
 }
 

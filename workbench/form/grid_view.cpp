@@ -43,7 +43,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->setMaxLength(static_cast<int>(table_.spec().fields[static_cast<size_t>(index.column())].capacity));
+            line->setMaxLength(static_cast<int>(table_.layout().fields[static_cast<size_t>(index.column())].capacity));
         return editor;
     }
 
@@ -89,7 +89,7 @@ GridView::GridView(GridModel& model, Dialogs& dialogs, QWidget* parent)
 
 void GridView::ApplyWidths() {
     const qreal charWidth = QFontMetricsF(FaceFont()).horizontalAdvance(QLatin1Char('0'));
-    const auto& fields = model_.table().spec().fields;
+    const auto& fields = model_.table().layout().fields;
     for (size_t column = 0; column < fields.size(); ++column)
         setColumnWidth(static_cast<int>(column), qRound(fields[column].width * charWidth) + 8);
 }
