@@ -25,6 +25,15 @@
 
 namespace {
 
+// Whether a file name names a place in an existing folder. Never throws: a
+// name too long for the system is simply no such place.
+bool InAFolder(const std::string& file) {
+    if (file.empty()) return false;
+    const std::filesystem::path parent = std::filesystem::path(file).parent_path();
+    std::error_code ignored;
+    return parent.empty() || std::filesystem::is_directory(parent, ignored);
+}
+
 const char* const kVerb = "run";
 constexpr uint64_t kCyclesPerMillisecond = kOriginalFrequency / 1000;
 constexpr uint64_t kCyclesPerSecond = kOriginalFrequency;
@@ -126,9 +135,7 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
             if (!plan.model) return Bad(err, o, "expected ZelkorA, Zelkor or Kavro"), std::nullopt;
             modelOption = o;
         } else if (o.name == "--state") {
-            const std::filesystem::path parent = std::filesystem::path(o.value).parent_path();
-            if (o.value.empty() || (!parent.empty() && !std::filesystem::is_directory(parent)))
-                return Bad(err, o, "no such folder"), std::nullopt;
+            if (!InAFolder(o.value)) return Bad(err, o, "no such folder"), std::nullopt;
             plan.state = o.value;
         } else if (o.name == "--clock") {
             plan.clock = ParseClockTime(o.value);
@@ -161,9 +168,7 @@ std::optional<RunPlan> Plan(const std::vector<std::string>& args, std::ostream& 
         } else if (o.name == "--lcd") {
             plan.script.push_back(Lcd{});
         } else if (o.name == "--png") {
-            const std::filesystem::path parent = std::filesystem::path(o.value).parent_path();
-            if (o.value.empty() || (!parent.empty() && !std::filesystem::is_directory(parent)))
-                return Bad(err, o, "no such folder"), std::nullopt;
+            if (!InAFolder(o.value)) return Bad(err, o, "no such folder"), std::nullopt;
             plan.script.push_back(Png{o.value});
         } else if (o.name == "--dump-me0") {
             auto dump = ParseDump(o.value);

@@ -110,6 +110,9 @@ TEST(Run, BadOptionsRunNothing) {
         {{"--lcd=1"}, "takes no value"},
         {{"--clock", "2023-02-29 10:00:00"}, "a real date and time"},
         {{"--state", "/nonexistent/Zelkora.mem"}, "no such folder"},
+        // A name longer than the system takes is refused, not thrown on.
+        {{"--png", std::string(5000, 'x') + "/x.png"}, "no such folder"},
+        {{"--state", std::string(5000, 'x') + "/Zelkora.mem"}, "no such folder"},
     };
     for (const auto& [args, message] : cases) {
         const Result r = RunCli(args);
