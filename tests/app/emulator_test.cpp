@@ -16,6 +16,7 @@
 #include "machine/memory.h"
 #include "models/tables.h"
 #include "tests/app/recording_ui.h"
+#include "tests/common/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -26,17 +27,6 @@ using Ids = std::vector<int>;
 // A folder of its own for the state file, removed afterwards.
 class EmulatorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("zelkor_emulator_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-
     std::string StatePath() const { return (dir_ / "Zelkora.mem").string(); }
 
     std::unique_ptr<Emulator> Started(RecordingUi& ui) {
@@ -45,7 +35,8 @@ protected:
         return emulator;
     }
 
-    fs::path dir_;
+    ScratchFolder folder_;
+    const fs::path& dir_ = folder_.dir();
 };
 
 // Waits for a condition of the running machine, polling as the window does.

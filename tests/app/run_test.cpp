@@ -8,6 +8,7 @@
 
 #include "app/cli/run.h"
 #include "tests/common/run_cli.h"
+#include "tests/common/scratch_folder.h"
 #include "cpu/record.h"
 #include "host/surface.h"
 
@@ -25,22 +26,21 @@ std::string Checkerboard() {
     return text + " Run \n";
 }
 
-// A 16 KB ROM file in the temporary folder: `code` at C000, the reset vector
-// pointing at it, FF elsewhere. Removed when it goes out of scope.
+// A 16 KB ROM file in a scratch folder of its own: `code` at C000, the reset
+// vector pointing at it, FF elsewhere. Removed when it goes out of scope.
 class TempRom {
 public:
-    TempRom(const char* name, std::initializer_list<unsigned char> code)
-        : path_((std::filesystem::temp_directory_path() / name).string()) {
+    TempRom(const char* name, std::initializer_list<unsigned char> code) : path_(folder_.Path(name).string()) {
         std::vector<char> rom(16384, '\xFF');
         std::copy(code.begin(), code.end(), rom.begin());
         rom[0x3FFE] = '\xC0';
         rom[0x3FFF] = '\x00';
         std::ofstream(path_, std::ios::binary).write(rom.data(), static_cast<std::streamsize>(rom.size()));
     }
-    ~TempRom() { std::filesystem::remove(path_); }
     const std::string& path() const { return path_; }
 
 private:
+    ScratchFolder folder_;
     std::string path_;
 };
 
@@ -62,11 +62,11 @@ TEST(Run, KeyMakesTheImageSwitchOffAndTheRestIsNotObeyed) {
 }
 
 TEST(Run, DrawsTheDisplayOnTheSurface) {
-    const std::string png = (std::filesystem::temp_directory_path() / "zelkor_run_test.png").string();
+    const ScratchFolder folder;
+    const std::string png = folder.Path("zelkor_run_test.png").string();
     const Result r = RunCli({"--rom", TESTPATTERN_ROM, "--wait", "100", "--png", png});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(std::filesystem::file_size(png) > 1000);
-    std::filesystem::remove(png);
     // ZelkorA draws its dots from (122, 75), 3 pixels a cell; row 1 column 0 is dark.
     const uint32_t dark = SurfacePixel(122, 75 + 3);
     const uint32_t light = SurfacePixel(122 + 3, 75 + 3);
@@ -93,7 +93,8 @@ TEST(Run, MachineOffBlanksTheDisplay) {
 }
 
 TEST(Run, BadOptionsRunNothing) {
-    const std::string shortRom = (std::filesystem::temp_directory_path() / "zelkor_short.bin").string();
+    const ScratchFolder folder;
+    const std::string shortRom = folder.Path("zelkor_short.bin").string();
     std::ofstream(shortRom, std::ios::binary) << "too short";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--model", "PC9"}, "--model"},
@@ -121,20 +122,12 @@ TEST(Run, BadOptionsRunNothing) {
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    std::filesystem::remove(shortRom);
 }
 
 // A folder of its own, with the record image helpers of the state file.
 class RunStateTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / "zelkor_run_state_test";
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string Path(const char* name) const { return (dir_ / name).string(); }
+    std::string Path(const char* name) const { return folder_.Path(name).string(); }
 
     static std::unique_ptr<LH5801> ReadRecord(const std::string& path) {
         auto m = std::make_unique<LH5801>();
@@ -143,7 +136,7 @@ protected:
         return m;
     }
 
-    std::filesystem::path dir_;
+    ScratchFolder folder_;
 };
 
 // LDI A,&5A; STA (&4000); then BCH to itself.

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/state_file.h"
+#include "tests/common/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -18,18 +19,9 @@ namespace {
 
 class StateFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / "zelkor_state_file_test";
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = (dir_ / "Zelkora.mem").string();
-    }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-    fs::path dir_;
-    std::string path_;
+    ScratchFolder folder_;
+    const fs::path& dir_ = folder_.dir();
+    const std::string path_ = folder_.Path("Zelkora.mem").string();
 };
 
 std::unique_ptr<LH5801> Record(uint8_t fill) {

@@ -18,6 +18,7 @@
 #include "machine/memory.h"
 #include "models/tables.h"
 #include "tests/app/recording_ui.h"
+#include "tests/common/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -28,22 +29,15 @@ constexpr int kLetterA = 65;  // host virtual-key code
 class Threads : public testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("zelkor_threads_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
         EmulatorOptions options;
         options.stateFile = StatePath();
-        options.traceFile = (dir_ / "traces").string();
+        options.traceFile = folder_.Path("traces").string();
         emulator_ = std::make_unique<Emulator>(ui_, options);
         ASSERT_TRUE(emulator_->Start());
     }
-    void TearDown() override {
-        emulator_.reset();
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { emulator_.reset(); }
 
-    std::string StatePath() const { return (dir_ / "Zelkora.mem").string(); }
+    std::string StatePath() const { return folder_.Path("Zelkora.mem").string(); }
 
     // A click in the middle of a key of the ZelkorA skin, then the release.
     void Click(uint32_t key) {
@@ -78,7 +72,7 @@ protected:
         return *emulator_->record();
     }
 
-    fs::path dir_;
+    ScratchFolder folder_;
     RecordingUi ui_;
     std::unique_ptr<Emulator> emulator_;
 };
@@ -160,7 +154,7 @@ TEST_F(Threads, KeysTicksAndHardResetDuringADebugRun) {
     const LH5801& m = QuitAndLook();
     for (uint8_t line : m.ScanClavier) EXPECT_EQ(line, 0xFF) << "no key left latched";
     EXPECT_EQ(m.FrequenceMax, 1u);
-    EXPECT_TRUE(fs::exists(dir_ / "traces")) << "the trace was written";
+    EXPECT_TRUE(fs::exists(folder_.Path("traces"))) << "the trace was written";
 }
 
 // The run that ends by itself: the CPU executes OFF on the emulation thread,

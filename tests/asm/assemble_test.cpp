@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/common/scratch_folder.h"
 #include "tools/asm/assembler.h"
 
 namespace {
@@ -112,7 +113,8 @@ TEST(Data, FixedRangeWithFill) {
 }
 
 TEST(Include, ReadsRelativeToTheIncludingFile) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "lh5801_asm_include_test";
+    const ScratchFolder folder;
+    const std::filesystem::path& dir = folder.dir();
     std::filesystem::create_directories(dir / "lib");
     std::ofstream(dir / "main.asm") << "  ORG &4000\n  INCLUDE \"lib/defs.inc\"\n  LDI A,value\n  DB LOW(after)\n";
     std::ofstream(dir / "lib" / "defs.inc") << "value EQU 7\n  INCLUDE more.inc\n";
@@ -121,7 +123,6 @@ TEST(Include, ReadsRelativeToTheIncludingFile) {
     ASSERT_TRUE(a.ok()) << a.errors[0].Text();
     EXPECT_EQ(lh5801asm::Image(a, {}), (Bytes{9, 0xB5, 7, 0x00}));
     EXPECT_EQ(a.files.size(), 3u);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/common/scratch_folder.h"
 #include "tools/asm/cli.h"
 
 namespace {
@@ -16,14 +17,6 @@ std::string Quoted(const std::string& text) { return std::string(1, '\'').append
 
 class CommandLineTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("lh5801_asm_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
     void Write(const std::string& name, const std::string& text) const { std::ofstream(dir_ / name, std::ios::binary) << text; }
     std::string Read(const std::string& name) const {
@@ -38,7 +31,8 @@ protected:
         return lh5801asm::RunAssembler(args, out_, err_);
     }
 
-    fs::path dir_;
+    ScratchFolder folder_;
+    const fs::path& dir_ = folder_.dir();
     std::ostringstream out_, err_;
 };
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/common/scratch_folder.h"
 #include "tools/asm/assembler.h"
 
 namespace {
@@ -110,8 +111,8 @@ TEST(Errors, AllOfARunAreReportedInSourceOrder) {
 }
 
 TEST(Errors, AnIncludedFileNamesItself) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "lh5801_asm_errors_test";
-    std::filesystem::create_directories(dir);
+    const ScratchFolder folder;
+    const std::filesystem::path& dir = folder.dir();
     std::ofstream(dir / "main.asm") << "  INCLUDE part.inc\n  NOP\n  INCLUDE main.asm\n";
     std::ofstream(dir / "part.inc") << "  NOP\n  LDI A,\n";
     const std::string main = (dir / "main.asm").string(), part = (dir / "part.inc").string();
@@ -121,7 +122,6 @@ TEST(Errors, AnIncludedFileNamesItself) {
                          part + ":2: error: empty operand",
                          main + ":3: error: INCLUDE of 'main.asm' loops back to a file being read",
                      }));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

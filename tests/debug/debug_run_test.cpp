@@ -2,8 +2,6 @@
 // program, its trace checked against a normal run of the same machine.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +12,7 @@
 #include "app/cli/clock_option.h"
 #include "app/cli/run.h"
 #include "tests/common/run_cli.h"
+#include "tests/common/scratch_folder.h"
 #include "app/session.h"
 #include "cpu/pacing.h"
 #include "debug/debug_run.h"
@@ -27,21 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the test in a folder of its own, the current directory while it lasts.
+// Runs the test in a folder of its own, the current directory while it lasts:
+// the debug run writes its trace there.
 class InFreshFolder : public ::testing::Test {
 protected:
-    InFreshFolder() {
-        folder_ = fs::temp_directory_path() / ("zelkor-debug-run-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-    }
-    ~InFreshFolder() override {
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-
     static std::string ReadFile(const std::string& path) {
         std::ifstream file(path, std::ios::binary);
         std::stringstream text;
@@ -50,7 +38,8 @@ protected:
     }
 
 private:
-    fs::path folder_, previous_;
+    ScratchFolder folder_;
+    CurrentDirectory inFolder_{folder_.dir()};
 };
 
 using Result = CliResult;

@@ -8,6 +8,7 @@
 #include "host/image.h"
 #include "host/library.h"
 #include "host/surface.h"
+#include "tests/common/scratch_folder.h"
 
 namespace {
 
@@ -80,7 +81,8 @@ TEST(Surface, SavesPngThatReadsBack) {
     const uint32_t h = GradientImage(2, 2);
     SurfaceCopyImage(h, 7, 9, 2, 2);
     ImageDelete(h);
-    const std::string path = (std::filesystem::temp_directory_path() / "zelkor_surface_test.png").string();
+    const ScratchFolder folder;
+    const std::string path = folder.Path("zelkor_surface_test.png").string();
     std::string error;
     ASSERT_TRUE(SurfaceSavePng(path, &error)) << error;
 
@@ -90,7 +92,6 @@ TEST(Surface, SavesPngThatReadsBack) {
     image.format = PNG_FORMAT_RGB;
     std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
     ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
-    std::filesystem::remove(path);
     EXPECT_EQ(image.width, uint32_t(kSurfaceWidth));
     EXPECT_EQ(image.height, uint32_t(kSurfaceHeight));
     auto at = [&](int x, int y) {

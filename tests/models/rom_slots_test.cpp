@@ -10,6 +10,7 @@
 
 #include "host/library.h"
 #include "models/tables.h"
+#include "tests/common/scratch_folder.h"
 #include "tests/models/model_library.h"
 
 namespace fs = std::filesystem;
@@ -35,16 +36,10 @@ std::vector<uint8_t> Me0Rom(const LH5801& record) {
 class RomSlots : public testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/zelkor-rom-slots-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
         bundled_ = ReadAll(ZELKOR_MODEL_ROM);
         ASSERT_EQ(bundled_.size(), static_cast<size_t>(kRomSize));
     }
-    void TearDown() override {
-        libraries_.clear();
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { libraries_.clear(); }
 
     void WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
         std::ofstream out(dir_ / name, std::ios::binary);
@@ -67,7 +62,8 @@ protected:
         return Me0Rom(*record);
     }
 
-    fs::path dir_;
+    ScratchFolder folder_;
+    const fs::path& dir_ = folder_.dir();
     std::vector<uint8_t> bundled_;
     std::vector<std::unique_ptr<BoundLibrary>> libraries_;
 };

@@ -1,5 +1,5 @@
-// Helpers of the workbench tests: a scratch folder, files in it, and tables
-// filled from short literal lists.
+// Helpers of the workbench tests: the scratch folder, and tables filled from
+// short literal lists.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -12,36 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/scratch_folder.h"
 #include "workbench/hex.h"
 #include "workbench/workbench.h"
-
-// A fresh folder per test, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("sifter_" + std::string(test->test_suite_name()) + "_" + test->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(dir_); }
-
-    std::filesystem::path Path(const std::string& name) const { return dir_ / name; }
-    const std::filesystem::path& dir() const { return dir_; }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(dir_ / name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    std::filesystem::path dir_;
-};
 
 // Appends one row given as its field values in order.
 inline void AddRow(Table& table, std::initializer_list<std::string> values) {

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "app/menu.h"
 #include "app/qt/main_window.h"
@@ -20,18 +19,14 @@
 #include "host/library.h"
 #include "host/surface.h"
 #include "models/tables.h"
-
-namespace fs = std::filesystem;
+#include "tests/common/scratch_folder.h"
 
 namespace {
 
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / "zelkor_window_test";
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        window_ = std::make_unique<MainWindow>(EmulatorOptions{(dir_ / "Zelkora.mem").string()});
+        window_ = std::make_unique<MainWindow>(EmulatorOptions{folder_.Path("Zelkora.mem").string()});
         window_->messageHook = [this](const Message& m) { messages_.push_back(m.text); };
         ASSERT_TRUE(window_->Start());
         window_->show();
@@ -40,7 +35,6 @@ protected:
     void TearDown() override {
         window_->emulator().Shutdown();
         window_.reset();
-        fs::remove_all(dir_);
     }
 
     QPoint KeyCentre(int key) const {
@@ -56,7 +50,7 @@ protected:
         return true;
     }
 
-    fs::path dir_;
+    ScratchFolder folder_;
     std::unique_ptr<MainWindow> window_;
     std::vector<std::string> messages_;
 };
