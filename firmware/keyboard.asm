@@ -1,7 +1,8 @@
 ; The keyboard: a scan of the matrix through the strobe register and the key
 ; port, debounced on the CPU timer, which ticks about 2600 times a second
 ; while the keyboard is read. The ticks also count the idle seconds after
-; which the machine switches itself off.
+; which the machine switches itself off, and the wait before a held key
+; comes again.
 
 ; Starts the ticks: the keyboard is about to be read.
 key_start:  LDI A,1
@@ -29,6 +30,11 @@ timer_tick: PSH A
             STA (PRESCALE1)
             LDI A,1
             STA (CLOCK_DUE)
+            LDA (REPEAT_WAIT)   ; the wait of a held key counts down in hundreds
+            BZS tick_hundred
+            DEC A
+            STA (REPEAT_WAIT)
+tick_hundred:
             ADI (PRESCALE2),&FF ; ...and the hundreds of a second
             BZR tick_end
             LDI A,26
@@ -41,9 +47,13 @@ tick_end:   POP A
 
 ; One look at the keyboard: A = the key that has just been pressed, or 0 (Z
 ; set) when there is none. A key counts once it has stayed down DEBOUNCE
-; ticks, and once only; SHIFT and OFF are handled here, and so are BREAK
-; (the ON key) and the idle power-off. Needs key_start.
-key_poll:   LDA (BREAK_SEEN)
+; ticks; held on, it comes again after REPEAT_DELAY hundreds of ticks, then
+; every REPEAT_RATE hundreds (REPEATED tells a repeat from a press). SHIFT
+; and OFF are handled here, and so are BREAK (the ON key) and the idle
+; power-off. Needs key_start.
+key_poll:   LDI A,0
+            STA (REPEATED)
+            LDA (BREAK_SEEN)
             BZS poll_scan
             LDI A,0
             STA (BREAK_SEEN)
@@ -63,10 +73,17 @@ poll_same:  LDA (TICKS)
             SBC (SCAN_SINCE)
             CPI A,DEBOUNCE
             BCR poll_none       ; not settled yet
+            LDA (TICKS)         ; settled, and so it stays while it is held,
+            SEC                 ; however often the ticks wrap
+            SBI A,DEBOUNCE
+            STA (SCAN_SINCE)
             LDA (LAST_SCAN)
             CPA (HELD)
-            BZS poll_none       ; still the key already reported
+            BZS poll_held       ; still the key already reported
             STA (HELD)
+            LDI A,0             ; a new key: nothing repeats until it is reported
+            STA (REPEAT_KEY)
+            LDA (HELD)
             CPI A,0
             BZS poll_none       ; all keys up
             CPI A,K_OFF
@@ -92,6 +109,7 @@ poll_key:   STA (TEMP)
 poll_unshifted:
             LDA (TEMP)
 poll_report:
+            SJP repeat_start
             PSH A               ; the idle time starts again, a whole second from now
             LDI A,0
             STA (IDLE)
@@ -104,6 +122,44 @@ poll_report:
             RTN
 poll_none:  SJP idle_check
             LDI A,0
+            RTN
+; The key reported is still held: its repeat, when it is due. A repeat is
+; no new activity: the idle time goes on.
+poll_held:  LDA (REPEAT_KEY)
+            BZS poll_none       ; a key that does not repeat
+            LDA (REPEAT_WAIT)
+            BZR poll_none       ; not yet
+            LDI A,REPEAT_RATE
+            STA (REPEAT_WAIT)
+            LDI A,1
+            STA (REPEATED)
+            LDA (REPEAT_KEY)    ; Z clear: a key
+            RTN
+
+; Key A has just been reported: it repeats after REPEAT_DELAY unless it is
+; BREAK, ENTER or CL (shifted or not), which end or abandon what is typed,
+; so that the screen after them would take the repeat for a key of its own.
+; Keeps A.
+repeat_start:
+            PSH A
+            ANI A,&FF-SHIFT_BIT
+            CPI A,K_BREAK
+            BZS repeat_never
+            CPI A,K_ENTER
+            BZS repeat_never
+            CPI A,K_CL
+            BZS repeat_never
+            POP A
+            STA (REPEAT_KEY)
+            PSH A
+            LDI A,REPEAT_DELAY
+            STA (REPEAT_WAIT)
+            POP A
+            RTN
+repeat_never:
+            LDI A,0
+            STA (REPEAT_KEY)
+            POP A
             RTN
 
 ; Switches the machine off once it has been idle AUTO_OFF seconds (0: never).

@@ -2,6 +2,8 @@
 ;   M  show and edit memory        G  run a program
 ;   R  registers of the last run   T  the date and time (ENTER sets it)
 ;   CL or BREAK (ON): back to the banner; OFF switches the machine off.
+; A held key repeats where it types or moves (digits, arrows); the keys that
+; change the screen act once.
 
 SCR_HOME    EQU 0
 SCR_MEMORY  EQU 1
@@ -27,8 +29,11 @@ not_memory: CPI A,SCR_REGS
             BZS regs_key
             CPI A,SCR_TIME
             BZS time_key
-; The keys that work on every screen but the time setting.
-common_key: LDA (KEY)
+; The keys that work on every screen but the time setting; a repeat of
+; them does nothing.
+common_key: LDA (REPEATED)
+            BZR mon_loop
+            LDA (KEY)
             CPI A,'M'
             BZS ask_memory
             CPI A,'G'
@@ -92,8 +97,11 @@ show_time:  LDI A,SCR_TIME
 mon_screen: STA (SCREEN)
             BCH mon_show
 
-; Registers: the arrows switch between the two lines.
-regs_key:   LDA (KEY)
+; Registers: the arrows switch between the two lines, once however long
+; they are held.
+regs_key:   LDA (REPEATED)
+            BZR mon_loop
+            LDA (KEY)
             CPI A,K_UP
             BZS regs_flip
             CPI A,K_DOWN

@@ -59,6 +59,9 @@ ram_again:  LDI A,0
             STA (LAST_SCAN)
             STA (HELD)
             STA (SCAN_SINCE)
+            STA (REPEAT_KEY)
+            STA (REPEAT_WAIT)
+            STA (REPEATED)
             LDI A,100
             STA (PRESCALE1)
             LDI A,26

@@ -147,6 +147,43 @@ TEST(Monitor, MemoryPromptShowsTheByteUnderEditAndCancels) {
     EXPECT_EQ(screens[2].substr(0, 14), "ZELKOR MONITOR");
 }
 
+// A key held down: what was typed first, the key, how long it is held (ms)
+// and the start of the line shown then. A held key comes again after half a
+// second, then about every 115 ms: 1.5 s of RIGHT is the press and 9
+// repeats.
+struct HeldKeyCase {
+    const char* typed;
+    const char* key;
+    const char* holdMs;
+    std::string shown;
+};
+
+TEST(Monitor, AHeldKeyRepeatsWhereItTypesOrMovesAndActsOnceElsewhere) {
+    const HeldKeyCase cases[] = {
+        {"M4100\n", "RIGHT", "100", "4101 "},
+        {"M4100\n", "RIGHT", "1500", "410A "},
+        {"M4100\n", "LEFT", "1500", "40F6 "},
+        {"M4100\n", "DOWN", "1000", "4130 "},  // the press and 5 repeats, 8 bytes each
+        {"M4100\n1", "2", "1000", "4100 22 FF"},  // the digit typed again and again
+        {"M4123", "LEFT", "1000", "MEMORY AT 0000 "},  // every digit taken back
+        {"T\n", "1", "1000", "SET 11:11:11 "},
+        // ENTER and CL act once: one address on; the digits forgotten, the
+        // editor still there
+        {"M4100\n", "ENTER", "1500", "4101 FF"},
+        {"M4100\n12", "CL", "1500", "4100 FF"},
+        // the register lines switch once
+        {"M4000\n9A\nG\n", "DOWN", "1500", "RTN      S="},
+        // ON breaks a running loop once: the registers stay, not the banner
+        {"M4000\n9E\n02\nG\n", "ON", "1500", "A=00 X=4000 "},
+    };
+    for (const HeldKeyCase& c : cases) {
+        const Result r = RunCli({"--wait", "300", "--type", c.typed, "--hold", c.holdMs, "--key", c.key,
+                                 "--dump-me0", kText});
+        ASSERT_EQ(Screens(r.out).size(), 1u) << c.typed << ' ' << c.key << r.err;
+        EXPECT_EQ(Screens(r.out)[0].substr(0, c.shown.size()), c.shown) << c.typed << ' ' << c.key << ' ' << c.holdMs;
+    }
+}
+
 // A program typed at 4000 from its bytes: "M4000\n", then each byte and ENTER.
 std::vector<std::string> TypeProgram(const std::vector<std::string>& bytes) {
     std::string keys = "M4000\n";
@@ -230,6 +267,15 @@ TEST(Monitor, SwitchesItselfOffWhenIdle) {
     r = RunCli(args);
     EXPECT_EQ(Screens(r.out).size(), 1u) << r.err;
     EXPECT_EQ(r.err, "");
+    // A key held down is no activity, repeating or not: the machine goes off
+    // three seconds after the press, with the key still down.
+    for (const char* key : {"RIGHT", "ENTER"}) {
+        args = shortTimeout;
+        args.insert(args.end(), {"--type", "M4100\n", "--hold", "4000", "--key", key, "--dump-me0", kText});
+        r = RunCli(args);
+        EXPECT_EQ(Screens(r.out).size(), 0u) << key;
+        EXPECT_NE(r.err.find("1 remaining option(s) not obeyed"), std::string::npos) << key << r.err;
+    }
 }
 
 TEST(Monitor, SetsTheClockAndTheClockGoesOn) {
